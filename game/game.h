@@ -1,0 +1,76 @@
+#pragma once
+
+#include "gamesettings.h"
+#include "glyphsets.h"
+#include "randomsource.h"
+#include "turnstate.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QString>
+
+class GameServices;
+
+// The window-free game object: the state of the whole run, the word draw,
+// the board and the scoring. The main window owns one, forwards its button
+// and timer handlers to it and shows board().
+class Game
+{
+public:
+    static constexpr int kBoardWidth = 331;
+    static constexpr int kBoardHeight = 255;
+
+    // `workDir` holds images/ and imolectu.dat; empty means the current
+    // working directory.
+    Game(GameServices &services, const GlyphSets &sets, QString workDir = {});
+
+    // Start-up: defaults, settings file over them, first draw.
+    void Init();
+
+    // Turn cycle.
+    void NouveauMot();
+    void Jeu_Suivant();                 // "Suite"
+    void Reponse();                     // letter-style button
+    void test_reponse();                // 100 ms timer tick
+    void clickAt(QPoint boardPos);      // press on the board: hit test only
+    void AfficheResult();
+    // After the settings dialog closed: a new turn when ParamValide.
+    void param();
+    void QuitterCejeu();                // saves the settings file
+
+    // Board operations.
+    void MiseAJourImage();
+    void MiseAJourNom();
+    void Efface();
+    void Effacelebas();
+
+    // 0 when outside every picture cell, else 1..4.
+    static int cellAt(QPoint boardPos);
+
+    const QImage &board() const { return m_board; }
+    GameSettings &settings() { return m_settings; }
+    const GameSettings &settings() const { return m_settings; }
+    TurnState &turn() { return m_turn; }
+    const TurnState &turn() const { return m_turn; }
+    RandomSource &random() { return m_random; }
+    QString settingsFilePath() const;
+    QString picturePath(const QByteArray &key) const;
+
+    // Resets the board to its first look (aqua with a blue frame).
+    void clearBoard();
+
+private:
+    bool drawPictureCell(int cell, int entry);
+    void drawMark(int index, QPoint at);
+    void drawStreak();
+    void flashStreakOfTen();
+    void setDefaults();
+
+    GameServices &m_services;
+    const GlyphSets &m_sets;
+    QString m_workDir;
+    GameSettings m_settings;
+    TurnState m_turn;
+    RandomSource m_random;
+    QImage m_board;
+};

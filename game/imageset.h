@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+
+class QPainter;
+
+// A read-only set of equal cells, stored in one sheet in rows of four
+// (cell i at column i mod 4, row i div 4), drawn by index at a point.
+// Cells are opaque: a draw copies the whole rectangle, background included.
+class ImageSet
+{
+public:
+    static constexpr int kCellsPerRow = 4;
+
+    ImageSet() = default;
+    ImageSet(const QImage &sheet, QSize cellSize, int count);
+
+    // Loads a sheet (e.g. ":/glyphs/Alphabet.xpm"); a null set when the
+    // sheet is missing or too small for `count` cells.
+    static ImageSet fromFile(const QString &path, QSize cellSize, int count);
+
+    bool isNull() const { return m_count == 0; }
+    int count() const { return m_count; }
+    QSize cellSize() const { return m_cellSize; }
+
+    /* 0 <= index < count(); other indices draw nothing. */
+    void draw(QPainter &painter, int index, QPoint at) const;
+    QImage cell(int index) const;
+    QRect cellRect(int index) const;
+
+private:
+    QImage m_sheet;
+    QSize m_cellSize;
+    int m_count = 0;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// The only command button of the program: drawn entirely from two pictures
+// of its own, BitmapUp at rest and BitmapDown while held with the pointer
+// inside. The bevel is part of the pictures.
+class TPixigne : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TPixigne(QWidget *parent = nullptr);
+
+    // The button keeps its own copy; the caller keeps its picture.
+    void setBitmapUp(const QImage &picture);
+    void setBitmapDown(const QImage &picture);
+    const QImage &bitmapUp() const { return m_bitmapUp; }
+    const QImage &bitmapDown() const { return m_bitmapDown; }
+
+    bool mouseInside() const { return m_mouseInside; }
+    bool pressed() const { return m_pressed; }
+
+    QSize sizeHint() const override;
+
+signals:
+    void OnClick();
+    void OnDblClick();
+    void OnMouseMove(QPoint pos);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    QImage m_bitmapUp;
+    QImage m_bitmapDown;
+    bool m_mouseInside = false;
+    bool m_pressed = false;
+};
