@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDialog>
+
+struct GameSettings;
+struct TurnState;
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class TPixigne;
+
+// The settings dialog. It keeps no copy of the settings: its controls are its
+// only state, filled from GameSettings when it opens. Only its two image
+// buttons close it through a handler; no key confirms or cancels it.
+class TOKBottomDlgParam : public QDialog
+{
+    Q_OBJECT
+public:
+    TOKBottomDlgParam(GameSettings &settings, TurnState &turn, QWidget *parent = nullptr);
+
+    // Confirm: sets ParamValide, stores the controls into the settings, closes.
+    void ValideParam();
+    // Cancel: clears ParamValide, refills the controls, closes.
+    void AnnuleParam();
+
+    // Leading blanks skipped, then digits up to the first non-digit; 0 without any.
+    static int readNumber(const QString &text);
+
+    QButtonGroup *GroupeCaract = nullptr;
+    QButtonGroup *GroupeExercices = nullptr;
+    QGroupBox *GroupeOptions = nullptr;
+    QCheckBox *BoxAccents = nullptr;
+    QCheckBox *BoxTraits = nullptr; // hidden: carries TraitsApparents through
+    QLineEdit *MaskMini = nullptr;
+    QLineEdit *MaskMaxi = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    TPixigne *Pixigne1 = nullptr; // confirm
+    TPixigne *Pixigne2 = nullptr; // cancel
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void fillFromSettings();
+
+    GameSettings &m_settings;
+    TurnState &m_turn;
+};
