@@ -28,7 +28,8 @@ public:
     void Init();
 
     // Turn cycle.
-    void NouveauMot();
+    // False when a picture could not be read: the turn stopped there.
+    bool NouveauMot();
     void Jeu_Suivant();                 // "Suite"
     void Reponse();                     // letter-style button
     void test_reponse();                // 100 ms timer tick
@@ -39,7 +40,7 @@ public:
     void QuitterCejeu();                // saves the settings file
 
     // Board operations.
-    void MiseAJourImage();
+    bool MiseAJourImage();
     void MiseAJourNom();
     void Efface();
     void Effacelebas();

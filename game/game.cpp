@@ -1,0 +1,294 @@
+#include "game.h"
+
+#include "gameservices.h"
+#include "glyphmapping.h"
+#include "pictureloader.h"
+#include "settingsfile.h"
+#include "worddraw.h"
+#include "wordlist.h"
+
+#include <QDir>
+#include <QPainter>
+
+namespace {
+
+const QColor kAqua(0, 255, 255);
+const QColor kBlue(0, 0, 255);
+
+constexpr int kPictureY = 70;
+constexpr int kPictureSide = 64;
+constexpr int kMarkY = 30;
+constexpr int kNameY = 170;
+constexpr int kStreakY = 220;
+constexpr int kNameWipeCells = 26;
+constexpr int kStreakOfTen = 10;
+constexpr int kFlashCount = 5;
+constexpr int kFlashPauseMs = 300;
+constexpr int kStreakMark = 4;
+constexpr int kTrophyMark = 5;
+constexpr int kWrongMark = 0;
+
+int pictureX(int cell) { return 78 * cell - 62; }
+int markX(int cell) { return 78 * cell - 47; }
+
+} // namespace
+
+Game::Game(GameServices &services, const GlyphSets &sets, QString workDir)
+    : m_services(services)
+    , m_sets(sets)
+    , m_workDir(std::move(workDir))
+    , m_board(kBoardWidth, kBoardHeight, QImage::Format_RGB32)
+{
+    clearBoard();
+}
+
+void Game::clearBoard()
+{
+    m_board.fill(kAqua);
+    QPainter p(&m_board);
+    p.setPen(kBlue);
+    p.drawRect(0, 0, kBoardWidth - 1, kBoardHeight - 1);
+}
+
+QString Game::settingsFilePath() const
+{
+    return m_workDir.isEmpty() ? SettingsFile::kFileName : QDir(m_workDir).filePath(SettingsFile::kFileName);
+}
+
+QString Game::picturePath(const QByteArray &key) const
+{
+    const QString relative = QStringLiteral("images/") + QString::fromLatin1(key) + QStringLiteral(".bmp");
+    return m_workDir.isEmpty() ? relative : QDir(m_workDir).filePath(relative);
+}
+
+void Game::setDefaults()
+{
+    m_settings = GameSettings{};
+    const bool paramValide = m_turn.ParamValide;
+    m_turn = TurnState{};
+    m_turn.ParamValide = paramValide;
+}
+
+void Game::Init()
+{
+    setDefaults();
+    SettingsFile::ChargeParametres(settingsFilePath(), m_settings, m_turn, [this] { m_services.beep(); });
+    m_turn.MotPrecedent = m_turn.NumeroMot;
+    NouveauMot();
+}
+
+bool Game::NouveauMot()
+{
+    m_random.setSeed(std::uint32_t(m_services.timeOfDayMs()));
+    m_turn.NumeroMot = WordDraw::draw(m_random, m_settings, m_turn.MotPrecedent);
+    m_turn.NomAffiche = WordList::name(m_turn.NumeroMot);
+    m_turn.MotPrecedent = m_turn.NumeroMot;
+    if (!MiseAJourImage())
+        return false;
+    MiseAJourNom();
+    return true;
+}
+
+bool Game::MiseAJourImage()
+{
+    std::array<int, 5> table{}; // [1..4]
+    m_turn.PositionBonne = std::uint8_t(m_random.next(4) + 1);
+    table[m_turn.PositionBonne] = m_turn.NumeroMot;
+    for (int p = 1; p <= 4; ++p) {
+        int index = m_turn.NumeroMot;
+        if (p != m_turn.PositionBonne) {
+            do {
+                index = int(m_random.next(WordList::kLastDrawable)) + 1;
+            } while (std::find(table.begin(), table.end(), index) != table.end());
+        }
+        table[p] = index;
+        m_turn.CleImage = WordList::key(index);
+        if (!drawPictureCell(p, index))
+            return false;
+    }
+    {
+        QPainter painter(&m_board);
+        for (int k = 1; k <= kNameWipeCells; ++k)
+            m_sets.Alphabet.draw(painter, GlyphSets::kBlankGlyph, QPoint(10 + 12 * (k - 1), kNameY));
+    }
+    m_turn.NombreClics = 0;
+    if (m_settings.TypeExercice == 1) {
+        m_turn.ImageCliquee = m_turn.PositionBonne;
+        AfficheResult();
+    }
+    return true;
+}
+
+bool Game::drawPictureCell(int cell, int /*entry*/)
+{
+    const PictureLoader::Result picture = PictureLoader::load(picturePath(m_turn.CleImage));
+    if (picture.image.isNull()) {
+        m_services.boardChanged();
+        m_services.showError(picture.error);
+        return false;
+    }
+    QPainter painter(&m_board);
+    painter.drawImage(QPoint(pictureX(cell), kPictureY), picture.image);
+    return true;
+}
+
+void Game::MiseAJourNom()
+{
+    const ImageSet *set = m_sets.forStyle(m_settings.StyleCaracteres);
+    const QByteArray &name = m_turn.NomAffiche;
+    const int length = int(name.size());
+    if (set) {
+        QPainter painter(&m_board);
+        for (int i = 1; i <= length; ++i) {
+            const int index = glyphIndex(static_cast<unsigned char>(name.at(i - 1)), m_settings.StyleCaracteres);
+            set->draw(painter, index, QPoint(154 + 12 * i - 6 * length, kNameY));
+        }
+    }
+    m_services.boardChanged();
+}
+
+void Game::Efface()
+{
+    QPainter painter(&m_board);
+    painter.fillRect(QRect(QPoint(30, 30), QPoint(299, 68)), kAqua);
+}
+
+void Game::Effacelebas()
+{
+    QPainter painter(&m_board);
+    painter.fillRect(QRect(QPoint(30, 220), QPoint(299, 251)), kAqua);
+}
+
+int Game::cellAt(QPoint pos)
+{
+    if (pos.y() < kPictureY || pos.y() >= kPictureY + kPictureSide)
+        return 0;
+    for (int p = 1; p <= 4; ++p) {
+        if (pos.x() >= pictureX(p) && pos.x() < pictureX(p) + kPictureSide)
+            return p;
+    }
+    return 0;
+}
+
+void Game::clickAt(QPoint boardPos)
+{
+    const int cell = cellAt(boardPos);
+    if (cell != 0)
+        m_turn.ImageCliquee = std::uint8_t(cell);
+}
+
+void Game::test_reponse()
+{
+    if (m_turn.ImageCliquee != 0)
+        AfficheResult();
+    m_turn.ImageCliquee = 0;
+}
+
+void Game::drawMark(int index, QPoint at)
+{
+    QPainter painter(&m_board);
+    m_sets.Touches.draw(painter, index, at);
+}
+
+void Game::AfficheResult()
+{
+    TurnState &t = m_turn;
+    const int c = t.ImageCliquee;
+    if (c < 1 || c > 4 || t.DejaClique[c] || t.DejaClique[t.PositionBonne])
+        return;
+    t.DejaClique[c] = true;
+    ++t.NombreClics;
+
+    const bool right = c == t.PositionBonne;
+    int mark = kWrongMark;
+    if (right) {
+        // After a turn whose pictures could not all be read the click count
+        // carries over; the latest-find face is then the fair mark.
+        mark = m_settings.TypeExercice < 4 ? kStreakMark : std::clamp(5 - int(t.NombreClics), 1, 4);
+    }
+    drawMark(mark, QPoint(markX(c), kMarkY));
+
+    if (m_settings.TypeExercice > 4) {
+        if (right && t.NombreClics == 1)
+            ++t.Serie;
+        else if (t.Serie > 0)
+            t.Serie = m_settings.TypeExercice == 5 ? t.Serie - 1 : 0;
+        Effacelebas();
+        if (t.Serie > 0 && t.Serie < kStreakOfTen)
+            drawStreak();
+        if (t.Serie >= kStreakOfTen)
+            flashStreakOfTen();
+    }
+
+    t.ImageCliquee = 0;
+    m_services.boardChanged();
+    t.ReponduCeTour = true;
+    t.ReserveA = t.ReserveB = t.ReserveC = 0;
+}
+
+void Game::drawStreak()
+{
+    for (int h = 1; h <= m_turn.Serie; ++h)
+        drawMark(kStreakMark, QPoint(28 * h + 11, kStreakY));
+}
+
+void Game::flashStreakOfTen()
+{
+    for (int flash = 0; flash < kFlashCount; ++flash) {
+        Effacelebas();
+        m_services.boardChanged();
+        m_services.pause(kFlashPauseMs);
+        // Read the mode afresh: the pause dispatches events, and the settings
+        // may have changed meanwhile.
+        if (m_settings.TypeExercice == 5) {
+            drawMark(kTrophyMark, QPoint(151, kStreakY));
+        } else {
+            drawMark(kTrophyMark, QPoint(132, kStreakY));
+            drawMark(kTrophyMark, QPoint(172, kStreakY));
+        }
+        m_services.boardChanged();
+        m_services.pause(kFlashPauseMs);
+    }
+    m_turn.Serie = 0;
+}
+
+void Game::Jeu_Suivant()
+{
+    TurnState &t = m_turn;
+    t.clearDejaClique();
+    Efface();
+    if (!NouveauMot())
+        return;
+    if (!t.ReponduCeTour && m_settings.TypeExercice == 5 && t.Serie > 0)
+        --t.Serie;
+    if (!t.ReponduCeTour && m_settings.TypeExercice == 6)
+        t.Serie = 0;
+    if (t.Serie == 0)
+        Effacelebas();
+    t.ReponduCeTour = false;
+    m_services.boardChanged();
+}
+
+void Game::Reponse()
+{
+    std::uint8_t &style = m_settings.StyleCaracteres;
+    style = style == 1 ? 2 : style == 2 ? 3 : 1;
+    MiseAJourNom();
+}
+
+void Game::param()
+{
+    if (!m_turn.ParamValide)
+        return;
+    Efface();
+    Effacelebas();
+    m_turn.Serie = 0;
+    m_turn.clearDejaClique();
+    NouveauMot();
+    m_services.boardChanged();
+}
+
+void Game::QuitterCejeu()
+{
+    SettingsFile::SauveParametres(settingsFilePath(), m_settings, m_turn, [this] { m_services.beep(); });
+}

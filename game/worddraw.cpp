@@ -1,0 +1,88 @@
+#include "worddraw.h"
+
+#include "randomsource.h"
+#include "wordlist.h"
+
+namespace WordDraw {
+
+bool isScreenedAccent(unsigned char byte)
+{
+    switch (byte) {
+    case 224: case 226: case 231: case 232: case 233: case 234: case 235:
+    case 238: case 239: case 244: case 246: case 249: case 251: case 252:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool hasScreenedAccent(const QByteArray &text)
+{
+    for (char c : text) {
+        if (isScreenedAccent(static_cast<unsigned char>(c)))
+            return true;
+    }
+    return false;
+}
+
+static bool isVowel(char c)
+{
+    switch (c) {
+    case 'a': case 'e': case 'i': case 'o': case 'u': case 'y':
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool alternates(const QByteArray &noun)
+{
+    if (noun.isEmpty())
+        return true;
+    bool expectVowel = isVowel(noun.at(0));
+    for (char c : noun) {
+        if (isVowel(c) != expectVowel)
+            return false;
+        expectVowel = !expectVowel;
+    }
+    return true;
+}
+
+bool accepts(int index, const GameSettings &settings, int motPrecedent)
+{
+    const QByteArray name = WordList::name(index);
+    const int n = WordList::nounLength(name);
+    bool ok = true;
+    if (n < settings.TailleMini || n > settings.TailleMaxi)
+        ok = false;
+    if ((index == WordList::kMinitel || index == WordList::kTourEiffel) && settings.StyleCaracteres < 3)
+        ok = false;
+    if (index == motPrecedent)
+        ok = false;
+    const bool firstSteps = settings.TypeExercice == 2;
+    if ((!settings.MotsAccentues || firstSteps) && hasScreenedAccent(name))
+        ok = false;
+    if (firstSteps) {
+        const QByteArray noun = WordList::noun(name);
+        if (noun.contains(' ') || noun.contains('\'') || noun.contains('-') || !alternates(noun))
+            ok = false;
+    }
+    return ok;
+}
+
+int draw(RandomSource &random, const GameSettings &settings, int motPrecedent, int *attempts)
+{
+    int index = 0;
+    int count = 0;
+    bool accepted = false;
+    while (!accepted && count < kMaxAttempts) {
+        ++count;
+        index = int(random.next(WordList::kLastDrawable)) + 1;
+        accepted = accepts(index, settings, motPrecedent);
+    }
+    if (attempts)
+        *attempts = count;
+    return index;
+}
+
+} // namespace WordDraw

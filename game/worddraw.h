@@ -1,0 +1,28 @@
+#pragma once
+
+#include "gamesettings.h"
+
+#include <QByteArray>
+
+class RandomSource;
+
+// The rules that choose the target word of a turn.
+namespace WordDraw {
+
+constexpr int kMaxAttempts = 30000;
+
+// One of the fourteen accented letters screened out (code page 1252 bytes).
+bool isScreenedAccent(unsigned char byte);
+bool hasScreenedAccent(const QByteArray &text);
+// Strict consonant/vowel alternation; vowels are a, e, i, o, u, y only.
+bool alternates(const QByteArray &noun);
+
+// Whether entry `index` may be the next target under `settings`.
+bool accepts(int index, const GameSettings &settings, int motPrecedent);
+
+// Draws candidates until one is accepted or kMaxAttempts were drawn; then
+// the last candidate is used as it is. `attempts` receives the count.
+int draw(RandomSource &random, const GameSettings &settings, int motPrecedent,
+         int *attempts = nullptr);
+
+} // namespace WordDraw

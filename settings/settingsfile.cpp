@@ -1,0 +1,162 @@
+#include "settingsfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace SettingsFile {
+
+namespace {
+
+// Serves the record one byte at a time; past the end, the last byte again.
+class RecordReader
+{
+public:
+    explicit RecordReader(const QByteArray &bytes) : m_bytes(bytes) {}
+
+    int next()
+    {
+        if (m_pos < m_bytes.size())
+            m_last = static_cast<unsigned char>(m_bytes.at(m_pos++));
+        return m_last;
+    }
+
+private:
+    const QByteArray &m_bytes;
+    qsizetype m_pos = 0;
+    int m_last = 0;
+};
+
+int digit(int byte) { return byte - '0'; }
+
+int twoDigits(RecordReader &r)
+{
+    const int b0 = r.next();
+    return digit(b0) * 10 + digit(r.next());
+}
+
+bool flag(RecordReader &r) { return r.next() == '1'; }
+
+void limitSizes(GameSettings &s)
+{
+    if (s.TailleMini == 0)
+        s.TailleMini = 1;
+    if (s.TailleMini > 12)
+        s.TailleMini = 12;
+    if (s.TailleMaxi == 0)
+        s.TailleMaxi = 1;
+    if (s.TailleMaxi > 24)
+        s.TailleMaxi = 24;
+    if (s.TailleMini > s.TailleMaxi)
+        s.TailleMini = 1;
+}
+
+QByteArray oneChar(qint32 v) { return QByteArray::number(v).left(1); }
+
+QByteArray twoChars(qint32 v)
+{
+    QByteArray t = QByteArray::number(v);
+    if (t.size() == 1)
+        t.prepend('0');
+    return t.left(2);
+}
+
+QByteArray threeChars(qint32 v)
+{
+    QByteArray t = QByteArray::number(v);
+    while (t.size() < 3)
+        t.prepend('0');
+    return t.left(3);
+}
+
+QByteArray flagChar(bool b) { return b ? "1" : "0"; }
+
+// A file the user marked read-only stays untouched, even for a user (such as
+// root) whom the system would let replace it.
+bool markedReadOnly(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
+}
+
+} // namespace
+
+void decode(const QByteArray &bytes, GameSettings &s, TurnState &t)
+{
+    if (bytes.isEmpty())
+        return;
+    RecordReader r(bytes);
+    const int style = r.next();
+    s.StyleCaracteres = (style >= '1' && style <= '3') ? std::uint8_t(style - '0') : 1;
+    const int mode = r.next();
+    s.TypeExercice = (mode >= '1' && mode <= '7') ? std::uint8_t(mode - '0') : 1;
+    // The sizes are bytes: the arithmetic wraps modulo 256.
+    s.TailleMini = static_cast<std::uint8_t>(twoDigits(r));
+    s.TailleMaxi = static_cast<std::uint8_t>(twoDigits(r));
+    limitSizes(s);
+    s.MotsAccentues = flag(r);
+    s.TraitsApparents = flag(r);
+    const int n0 = r.next();
+    const int n1 = r.next();
+    t.NumeroMot = digit(n0) * 100 + digit(n1) * 10 + digit(r.next());
+    for (bool &m : t.Marques)
+        m = flag(r);
+    t.ReponduCeTour = flag(r);
+    t.ReserveA = twoDigits(r);
+    t.ReserveB = twoDigits(r);
+    t.ReserveC = twoDigits(r);
+    t.ReserveD = digit(r.next());
+}
+
+QByteArray encode(const GameSettings &s, TurnState &t)
+{
+    QByteArray out;
+    out.reserve(kRecordSize);
+    out += oneChar(s.StyleCaracteres);
+    out += oneChar(s.TypeExercice);
+    out += twoChars(s.TailleMini);
+    out += twoChars(s.TailleMaxi);
+    out += flagChar(s.MotsAccentues);
+    out += flagChar(s.TraitsApparents);
+    out += threeChars(t.NumeroMot);
+    for (bool m : t.Marques)
+        out += flagChar(m);
+    out += flagChar(t.ReponduCeTour);
+    out += twoChars(t.ReserveA);
+    out += twoChars(t.ReserveB);
+    if (t.ReserveC > 99)
+        t.ReserveC = 99;
+    out += twoChars(t.ReserveC);
+    out += oneChar(t.ReserveD);
+    return out;
+}
+
+void ChargeParametres(const QString &path, GameSettings &settings, TurnState &turn, const Beep &beep)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        beep();
+        return;
+    }
+    const QByteArray bytes = file.read(kRecordSize);
+    if (file.error() != QFileDevice::NoError) {
+        beep();
+        return;
+    }
+    decode(bytes, settings, turn);
+}
+
+void SauveParametres(const QString &path, const GameSettings &settings, TurnState &turn, const Beep &beep)
+{
+    const QByteArray record = encode(settings, turn);
+    if (markedReadOnly(path)) {
+        beep();
+        return;
+    }
+    // Written beside the old file and renamed over it only once complete.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(record) != record.size() || !file.commit())
+        beep();
+}
+
+} // namespace SettingsFile
