@@ -21,6 +21,11 @@ public:
     bool mouseInside() const { return m_mouseInside; }
     bool pressed() const { return m_pressed; }
 
+    // The hint is always the accessible name; it shows as a tool tip only
+    // when the holding window turns hints on.
+    void setHint(const QString &hint);
+    void setShowHint(bool show);
+
     QSize sizeHint() const override;
 
 signals:
@@ -29,6 +34,7 @@ signals:
     void OnMouseMove(QPoint pos);
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -36,8 +42,21 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    void trackPointer(QPoint pos);
+    void press(Qt::MouseButton button, bool armClick);
+    void setPressed(bool pressed);
+    void loseCapture();
+    void updateToolTip();
+
     QImage m_bitmapUp;
     QImage m_bitmapDown;
     bool m_mouseInside = false;
     bool m_pressed = false;
+    // Only a left press holds the pointer: moves and releases outside the
+    // button reach it only then.
+    bool m_captured = false;
+    // A left single press that may still turn into a click on release.
+    bool m_clickArmed = false;
+    QString m_hint;
+    bool m_showHint = false;
 };
