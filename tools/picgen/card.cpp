@@ -1,0 +1,54 @@
+#include "card.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace Card {
+
+static QImage emptyCard()
+{
+    QImage image(kSize, kSize, QImage::Format_RGB32);
+    image.fill(kBoard);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // Half-pixel offsets put the 1-px border exactly on pixel row/column 1.
+    const QRectF card(1.5, 1.5, kSize - 3.0, kSize - 3.0);
+    painter.setPen(QPen(kBorder, 1.0));
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(card, kRadius, kRadius);
+    return image;
+}
+
+QImage compose(const QImage &art)
+{
+    QImage image = emptyCard();
+    if (art.isNull())
+        return image;
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (art.size() == kArtRect.size()) {
+        painter.drawImage(kArtRect.topLeft(), art);
+    } else {
+        // Only ever used to shrink: sources are prepared at or above the size.
+        painter.drawImage(kArtRect,
+                          art.scaled(kArtRect.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
+    return image;
+}
+
+QImage placeholder()
+{
+    QImage image = emptyCard();
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(40);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(QColor(190, 190, 190));
+    painter.drawText(kArtRect, Qt::AlignCenter, QStringLiteral("?"));
+    return image;
+}
+
+} // namespace Card
