@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <array>
+
+// The eight pictures that every image button of the program is drawn from.
+enum class ButtonPicture { Logo, Quitter, Outils, Aide, Velune, OK, Annul, Croix };
+
+inline constexpr std::array<ButtonPicture, 8> allButtonPictures = {
+    ButtonPicture::Logo, ButtonPicture::Quitter, ButtonPicture::Outils, ButtonPicture::Aide,
+    ButtonPicture::Velune, ButtonPicture::OK, ButtonPicture::Annul, ButtonPicture::Croix};
+
+namespace ButtonPictures {
+
+// Width of the raised or sunk edge drawn inside every picture.
+inline constexpr int bevelWidth = 2;
+
+// Lower-case file name without extension, e.g. "quitter".
+QString name(ButtonPicture which);
+
+// ":/buttons/<name>.xpm"
+QString resourcePath(ButtonPicture which);
+
+// The picture at rest: an 8-bit palette image with its raised bevel.
+// A null image if the resource is missing.
+QImage released(ButtonPicture which);
+
+// The picture held down, made from the released one by sunk().
+QImage pressed(ButtonPicture which);
+
+// The released picture pushed in: the bevel's light and shadow swapped to
+// grey and white, and everything inside the bevel moved one pixel down (the
+// top content row is repeated, the bottom one falls off). Palette images stay
+// palette images. Pictures too small to hold a bevel come back unchanged.
+QImage sunk(const QImage &released);
+
+} // namespace ButtonPictures
