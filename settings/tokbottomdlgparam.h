@@ -28,8 +28,12 @@ public:
     // Leading blanks skipped, then digits up to the first non-digit; 0 without any.
     static int readNumber(const QString &text);
 
-    QButtonGroup *GroupeCaract = nullptr;
-    QButtonGroup *GroupeExercices = nullptr;
+    // The two radio groups: a captioned box and its exclusive items, ids 0..n-1.
+    QGroupBox *GroupeCaract = nullptr;
+    QButtonGroup *caractItems = nullptr;
+    QGroupBox *GroupeExercices = nullptr;
+    QButtonGroup *exercicesItems = nullptr;
+
     QGroupBox *GroupeOptions = nullptr;
     QCheckBox *BoxAccents = nullptr;
     QCheckBox *BoxTraits = nullptr; // hidden: carries TraitsApparents through
@@ -45,6 +49,9 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    QGroupBox *addRadioGroup(QRect geometry, const QString &caption, const QStringList &items,
+                             QButtonGroup *&group);
+    QLineEdit *addSizeField(QPoint position);
     void fillFromSettings();
 
     GameSettings &m_settings;

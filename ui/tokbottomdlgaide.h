@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
+#include <QRect>
 
 class QPlainTextEdit;
 class TPixigne;
@@ -25,4 +27,18 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+
+private:
+    struct Copy
+    {
+        TPixigne *button;
+        QRect design;    // where it sits with the font the text was laid out for
+        int line;        // 1-based line of the help text
+        bool afterText;  // after the end of the line rather than in its gap
+    };
+    // Over its gap as the text box lays the line out in the current font;
+    // the design place when the line wraps inside the gap.
+    QRect placeCopy(const Copy &copy) const;
+
+    QList<Copy> m_copies;
 };
