@@ -1,0 +1,58 @@
+#pragma once
+
+#include "glyphsets.h"
+
+#include <QColor>
+#include <QImage>
+
+#include <functional>
+
+// Image sets whose every cell is one flat colour that encodes its index,
+// so a test can read back from the board which cell was drawn where,
+// independently of the real art.
+namespace TestSets {
+
+inline QColor glyphColour(int style, int index) { return QColor(10 * style, 100 + index, 50); }
+inline QColor markColour(int index) { return QColor(200, 10 + index, 200); }
+
+inline ImageSet flatSet(QSize cell, int count, const std::function<QColor(int)> &colour)
+{
+    const int rows = (count + 3) / 4;
+    QImage sheet(cell.width() * 4, cell.height() * rows, QImage::Format_RGB32);
+    sheet.fill(Qt::black);
+    for (int i = 0; i < count; ++i) {
+        for (int y = 0; y < cell.height(); ++y)
+            for (int x = 0; x < cell.width(); ++x)
+                sheet.setPixelColor((i % 4) * cell.width() + x, (i / 4) * cell.height() + y, colour(i));
+    }
+    return ImageSet(sheet, cell, count);
+}
+
+inline GlyphSets make()
+{
+    GlyphSets s;
+    s.Alphabet = flatSet(GlyphSets::kGlyphCell, GlyphSets::kGlyphCount, [](int i) { return glyphColour(1, i); });
+    s.AlphaMin = flatSet(GlyphSets::kGlyphCell, GlyphSets::kGlyphCount, [](int i) { return glyphColour(2, i); });
+    s.AlphaMaj = flatSet(GlyphSets::kGlyphCell, GlyphSets::kGlyphCount, [](int i) { return glyphColour(3, i); });
+    s.Touches = flatSet(GlyphSets::kMarkCell, GlyphSets::kMarkCount, [](int i) { return markColour(i); });
+    return s;
+}
+
+// Index of the glyph of `style` whose flat colour is `c`, or -1.
+inline int glyphAt(const QImage &board, QPoint at, int style)
+{
+    const QColor c = board.pixelColor(at);
+    if (c.red() != 10 * style || c.blue() != 50)
+        return -1;
+    return c.green() - 100;
+}
+
+inline int markAt(const QImage &board, QPoint at)
+{
+    const QColor c = board.pixelColor(at);
+    if (c.red() != 200 || c.blue() != 200)
+        return -1;
+    return c.green() - 10;
+}
+
+} // namespace TestSets
