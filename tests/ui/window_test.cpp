@@ -1,0 +1,228 @@
+#include "picturefolder.h"
+#include "tcadregeneral.h"
+#include "testsets.h"
+#include "tmonimage.h"
+#include "tpixigne.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStyle>
+#include <QTest>
+#include <QTimer>
+
+#include <ctime>
+#include <memory>
+
+namespace {
+
+const QColor kAqua(0, 255, 255);
+const QString kSettingsFile = QStringLiteral("imolectu.dat");
+
+QPoint cellCentre(int cell)
+{
+    return {78 * cell - 62 + 32, 70 + 32};
+}
+
+QRect markRect(int cell)
+{
+    return {78 * cell - 47, 30, 33, 32};
+}
+
+// True when every pixel of `area` on the board is the plain aqua.
+bool isBlank(const QImage &board, QRect area)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (board.pixelColor(x, y) != kAqua)
+                return false;
+    return true;
+}
+
+void clickButton(TPixigne *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
+}
+
+} // namespace
+
+class WindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void windowIsFixedAndHintsWait();
+    void buttonsStandOverTheBoard_data();
+    void buttonsStandOverTheBoard();
+    void clickIsJudgedOnTheNextTick_data();
+    void clickIsJudgedOnTheNextTick();
+    void styleButtonCyclesBackAfterThreePresses();
+    void suiteDrawsANewWord();
+    void onlyTheQuitButtonSaves_data();
+    void onlyTheQuitButtonSaves();
+    void pauseKeepsEventsFlowingWithoutSpinning();
+
+private:
+    std::unique_ptr<PictureFolder> m_folder;
+    std::unique_ptr<TCadreGeneral> m_window;
+};
+
+void WindowTest::initTestCase()
+{
+    m_folder = std::make_unique<PictureFolder>();
+    QVERIFY(QDir::setCurrent(m_folder->path()));
+    // The window runs from the working folder like the real program; the
+    // tests never enter the application's main loop.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void WindowTest::init()
+{
+    QFile::remove(kSettingsFile);
+    m_window = std::make_unique<TCadreGeneral>(TestSets::make());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void WindowTest::cleanup()
+{
+    m_window.reset();
+}
+
+void WindowTest::windowIsFixedAndHintsWait()
+{
+    QCOMPARE(m_window->size(), QSize(331, 291));
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+    QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 3000);
+    QCOMPARE(m_window->PixigneOK->toolTip(), QStringLiteral("Suite"));
+}
+
+void WindowTest::buttonsStandOverTheBoard_data()
+{
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("suite corner") << QPoint(300, 230) << "PixigneOK";
+    QTest::newRow("style corner") << QPoint(10, 230) << "PixigneAnnul";
+    QTest::newRow("board middle") << QPoint(165, 100) << "board";
+    QTest::newRow("last board row") << QPoint(165, 254) << "board";
+    QTest::newRow("bar start") << QPoint(0, 255) << "PixigneLogo";
+    QTest::newRow("bar end") << QPoint(330, 290) << "PixigneVelune";
+}
+
+// The board is created after the buttons; left on top it would swallow
+// the clicks meant for "Suite" and the style button.
+void WindowTest::buttonsStandOverTheBoard()
+{
+    QFETCH(QPoint, at);
+    QFETCH(QString, expected);
+    QWidget *hit = m_window->childAt(at);
+    QVERIFY(hit);
+    QCOMPARE(hit->objectName(), expected);
+}
+
+void WindowTest::clickIsJudgedOnTheNextTick_data()
+{
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<bool>("onTarget");
+    QTest::addColumn<int>("mark");
+
+    QTest::newRow("left on the target") << Qt::LeftButton << true << 4;
+    QTest::newRow("right on the target") << Qt::RightButton << true << 4;
+    QTest::newRow("middle on a wrong picture") << Qt::MiddleButton << false << 0;
+}
+
+void WindowTest::clickIsJudgedOnTheNextTick()
+{
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(bool, onTarget);
+    QFETCH(int, mark);
+
+    Game &game = m_window->game();
+    game.settings().TypeExercice = 2; // mode 1 would mark the target at once
+    m_window->Jeu_Suivant();
+    const int target = game.turn().PositionBonne;
+    const int cell = onTarget ? target : target % 4 + 1;
+    QVERIFY(isBlank(game.board(), markRect(cell)));
+
+    QTest::mouseClick(m_window->board(), button, {}, cellCentre(cell));
+    QCOMPARE(int(game.turn().ImageCliquee), cell);
+    QVERIFY(isBlank(game.board(), markRect(cell)));
+
+    QTRY_VERIFY_WITH_TIMEOUT(game.turn().DejaClique[cell], 1000);
+    QCOMPARE(int(game.turn().ImageCliquee), 0);
+    QCOMPARE(TestSets::markAt(game.board(), markRect(cell).center()), mark);
+    // What the child sees: the board control repainted with the mark.
+    QTRY_COMPARE(m_window->board()->grab().toImage().convertToFormat(QImage::Format_RGB32)
+                     .pixelColor(markRect(cell).center()),
+                 game.board().pixelColor(markRect(cell).center()));
+}
+
+void WindowTest::styleButtonCyclesBackAfterThreePresses()
+{
+    Game &game = m_window->game();
+    QCOMPARE(int(game.settings().StyleCaracteres), 1);
+    const int length = int(game.turn().NomAffiche.size());
+    // Inside the first letter of the name, which must stay where it was.
+    const QPoint firstLetter(154 + 12 - 6 * length + 5, 180);
+    const QImage startBoard = game.board();
+    for (int style : {2, 3, 1}) {
+        clickButton(m_window->PixigneAnnul);
+        QCOMPARE(int(game.settings().StyleCaracteres), style);
+        QVERIFY(TestSets::glyphAt(game.board(), firstLetter, style) >= 0);
+    }
+    QCOMPARE(game.board(), startBoard);
+}
+
+void WindowTest::suiteDrawsANewWord()
+{
+    Game &game = m_window->game();
+    const int before = game.turn().NumeroMot;
+    const QImage pictures = game.board().copy(0, 70, 331, 64);
+    clickButton(m_window->PixigneOK);
+    QVERIFY(game.turn().NumeroMot != before);
+    QVERIFY(game.board().copy(0, 70, 331, 64) != pictures);
+}
+
+void WindowTest::onlyTheQuitButtonSaves_data()
+{
+    QTest::addColumn<bool>("byQuitButton");
+    QTest::newRow("quit button") << true;
+    QTest::newRow("close box") << false;
+}
+
+void WindowTest::onlyTheQuitButtonSaves()
+{
+    QFETCH(bool, byQuitButton);
+    if (byQuitButton)
+        clickButton(m_window->PixigneQuitter);
+    else
+        m_window->close();
+    QCOMPARE(QFile::exists(kSettingsFile), byQuitButton);
+    if (byQuitButton)
+        QCOMPARE(QFile(kSettingsFile).size(), 43);
+}
+
+// The streak flash waits with this pause: the board must keep repainting
+// and the buttons working meanwhile, without a core spent on waiting.
+void WindowTest::pauseKeepsEventsFlowingWithoutSpinning()
+{
+    bool dispatched = false;
+    QTimer::singleShot(50, this, [&] { dispatched = true; });
+    QElapsedTimer wall;
+    wall.start();
+    const std::clock_t cpuStart = std::clock();
+    m_window->pause(300);
+    const double cpuMs = 1000.0 * double(std::clock() - cpuStart) / CLOCKS_PER_SEC;
+    QVERIFY(dispatched);
+    QVERIFY(wall.elapsed() >= 290);
+    QVERIFY2(cpuMs < 150, qPrintable(QStringLiteral("pause used %1 ms of CPU").arg(cpuMs)));
+}
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"

@@ -1,0 +1,185 @@
+#include "tcadregeneral.h"
+
+#include "buttonpictures.h"
+#include "hintdelaystyle.h"
+#include "platform.h"
+#include "tmonimage.h"
+#include "tokbottomdlgaide.h"
+#include "tokbottomdlglogo.h"
+#include "tokbottomdlgparam.h"
+#include "tpixigne.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QMessageBox>
+#include <QTimer>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Lecture");
+const QString kIconPath = QStringLiteral(":/icon/lecture.xpm");
+const QColor kWindowBlue(0, 0, 255);
+
+} // namespace
+
+TCadreGeneral::TCadreGeneral(QWidget *parent)
+    : TCadreGeneral(GlyphSets::fromResources(), parent)
+{
+}
+
+TCadreGeneral::TCadreGeneral(GlyphSets sets, QWidget *parent)
+    : QWidget(parent)
+    , m_sets(std::move(sets))
+    , m_game(*this, m_sets)
+{
+    // Minimise and close but no maximise: the layout is pixel-fixed.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setWindowTitle(kTitle);
+    setFixedSize(kClientWidth, kClientHeight);
+    move(301, 130);
+    if (QFile::exists(kIconPath))
+        setWindowIcon(QIcon(kIconPath));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kWindowBlue);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    setFont(font);
+
+    PixigneLogo = addButton("PixigneLogo", {0, 255, 98, 36}, ButtonPicture::Logo,
+                            QStringLiteral("A propos de Imagimot ?"), &TCadreGeneral::AproposdeCejeu);
+    PixigneAide = addButton("PixigneAide", {197, 255, 36, 36}, ButtonPicture::Aide,
+                            QStringLiteral("L'aide"), &TCadreGeneral::AfficheAide);
+    PixigneQuitter = addButton("PixigneQuitter", {98, 255, 36, 36}, ButtonPicture::Quitter,
+                               QStringLiteral("Quitter"), &TCadreGeneral::QuitterCejeu);
+    PixigneOutils = addButton("PixigneOutils", {134, 255, 63, 36}, ButtonPicture::Outils,
+                              QStringLiteral("Les paramètres"), &TCadreGeneral::param);
+    PixigneVelune = addButton("PixigneVelune", {233, 255, 98, 36}, ButtonPicture::Velune,
+                              QStringLiteral("A propos de Velune système"), &TCadreGeneral::AproposVS);
+    PixigneOK = addButton("PixigneOK", {293, 217, 36, 36}, ButtonPicture::OK,
+                          QStringLiteral("Suite"), &TCadreGeneral::Jeu_Suivant);
+    PixigneAnnul = addButton("PixigneAnnul", {2, 217, 36, 36}, ButtonPicture::Annul,
+                             QStringLiteral("Réponse"), &TCadreGeneral::Reponse);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(kTickMs);
+    connect(Timer1, &QTimer::timeout, this, &TCadreGeneral::test_reponse);
+    Timer1->start();
+
+    FormCreate();
+}
+
+TPixigne *TCadreGeneral::addButton(const char *name, QRect geometry, ButtonPicture picture,
+                                   const QString &hint, void (TCadreGeneral::*command)())
+{
+    auto *button = new TPixigne(this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    button->setBitmapUp(ButtonPictures::released(picture));
+    button->setBitmapDown(ButtonPictures::pressed(picture));
+    button->setHint(hint);
+    connect(button, &TPixigne::OnClick, this, command);
+    return button;
+}
+
+void TCadreGeneral::FormCreate()
+{
+    HintDelayStyle::install(kHintDelayMs);
+    m_game.clearBoard();
+    m_board = new Tmonimage(m_game, this);
+    m_board->setObjectName(QStringLiteral("board"));
+    m_board->move(0, 0);
+    // "Suite" and the style button stand over the board's lower corners.
+    m_board->lower();
+    for (TPixigne *button : {PixigneLogo, PixigneAide, PixigneQuitter, PixigneOutils,
+                             PixigneVelune, PixigneOK, PixigneAnnul})
+        button->setShowHint(true);
+    m_game.Init();
+}
+
+void TCadreGeneral::Jeu_Suivant()
+{
+    m_game.Jeu_Suivant();
+}
+
+void TCadreGeneral::Reponse()
+{
+    m_game.Reponse();
+}
+
+void TCadreGeneral::param()
+{
+    TOKBottomDlgParam dialog(m_game.settings(), m_game.turn(), this);
+    dialog.exec();
+    m_game.param();
+}
+
+void TCadreGeneral::AproposdeCejeu()
+{
+    TOKBottomDlgLogo dialog(this);
+    dialog.exec();
+}
+
+void TCadreGeneral::AfficheAide()
+{
+    TOKBottomDlgAide dialog(this);
+    dialog.exec();
+}
+
+void TCadreGeneral::AproposVS()
+{
+    Platform::launchPublisherProgram(QDir::currentPath());
+}
+
+void TCadreGeneral::QuitterCejeu()
+{
+    // The program ends whether or not the file could be written.
+    m_game.QuitterCejeu();
+    QCoreApplication::quit();
+}
+
+void TCadreGeneral::test_reponse()
+{
+    m_game.test_reponse();
+}
+
+int TCadreGeneral::timeOfDayMs()
+{
+    return QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay();
+}
+
+void TCadreGeneral::beep()
+{
+    Platform::beep();
+}
+
+void TCadreGeneral::showError(const QString &message)
+{
+    QMessageBox box(QMessageBox::Critical, kTitle, message, QMessageBox::Ok, this);
+    box.exec();
+}
+
+void TCadreGeneral::pause(int ms)
+{
+    // A nested loop: the board repaints, the timer ticks and the buttons work
+    // while we wait, and the core sleeps instead of spinning.
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timer.start(ms);
+    loop.exec();
+}
+
+void TCadreGeneral::boardChanged()
+{
+    if (m_board)
+        m_board->update();
+}

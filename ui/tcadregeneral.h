@@ -1,0 +1,67 @@
+#pragma once
+
+#include "game.h"
+#include "gameservices.h"
+#include "glyphsets.h"
+
+#include <QWidget>
+
+class QTimer;
+class TPixigne;
+class Tmonimage;
+enum class ButtonPicture;
+
+// The main window: the board, the seven image buttons and the 100 ms timer.
+// It owns the game and gives it the real clock, beep, message box and pause.
+// Every command is a mouse click on a button; there are no keyboard commands.
+class TCadreGeneral : public QWidget, public GameServices
+{
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 331;
+    static constexpr int kClientHeight = 291;
+    static constexpr int kHintDelayMs = 3000;
+    static constexpr int kTickMs = 100;
+
+    // With the letter and mark sets of the program's resources.
+    explicit TCadreGeneral(QWidget *parent = nullptr);
+    explicit TCadreGeneral(GlyphSets sets, QWidget *parent = nullptr);
+
+    Game &game() { return m_game; }
+    Tmonimage *board() const { return m_board; }
+
+    // Handlers, each the command of one button or the timer.
+    void FormCreate();
+    void Jeu_Suivant();
+    void Reponse();
+    void param();
+    void AproposdeCejeu();
+    void AfficheAide();
+    void AproposVS();
+    void QuitterCejeu();
+    void test_reponse();
+
+    // GameServices
+    int timeOfDayMs() override;
+    void beep() override;
+    void showError(const QString &message) override;
+    void pause(int ms) override;
+    void boardChanged() override;
+
+    TPixigne *PixigneLogo = nullptr;
+    TPixigne *PixigneAide = nullptr;
+    TPixigne *PixigneQuitter = nullptr;
+    TPixigne *PixigneOutils = nullptr;
+    TPixigne *PixigneVelune = nullptr;
+    TPixigne *PixigneOK = nullptr;
+    TPixigne *PixigneAnnul = nullptr;
+    QTimer *Timer1 = nullptr;
+
+private:
+    TPixigne *addButton(const char *name, QRect geometry, ButtonPicture picture,
+                        const QString &hint, void (TCadreGeneral::*command)());
+
+    GlyphSets m_sets;
+    Game m_game;
+    Tmonimage *m_board = nullptr;
+};
