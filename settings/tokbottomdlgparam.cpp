@@ -30,6 +30,17 @@ void selectItem(QButtonGroup *group, int index)
     items.at(std::clamp(index, 0, int(items.size()) - 1))->setChecked(true);
 }
 
+// Tab reaches a radio group through its checked item only. Qt fixes this
+// itself when an item gets focus, which a group never focused has not had.
+void tabToCheckedItemOnly(QButtonGroup *group)
+{
+    for (QAbstractButton *item : group->buttons()) {
+        const Qt::FocusPolicy policy = item->focusPolicy();
+        item->setFocusPolicy(item->isChecked() ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                               : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+    }
+}
+
 int selectedItem(const QButtonGroup *group)
 {
     return std::max(group->checkedId(), 0);
@@ -84,8 +95,8 @@ TOKBottomDlgParam::TOKBottomDlgParam(GameSettings &settings, TurnState &turn, QW
 
     fillFromSettings();
 
-    // Qt lets only the checked item of an exclusive group take Tab focus, so
-    // this chain visits each group once, as one control.
+    // Only the checked item of each group takes Tab focus, so this chain
+    // visits each group once, as one control.
     QList<QWidget *> chain;
     for (QAbstractButton *item : exercicesItems->buttons())
         chain.append(item);
@@ -146,6 +157,8 @@ void TOKBottomDlgParam::fillFromSettings()
 {
     selectItem(caractItems, m_settings.StyleCaracteres - 1);
     selectItem(exercicesItems, m_settings.TypeExercice - 1);
+    tabToCheckedItemOnly(caractItems);
+    tabToCheckedItemOnly(exercicesItems);
     BoxAccents->setChecked(m_settings.MotsAccentues);
     BoxTraits->setChecked(m_settings.TraitsApparents);
     // The mask pads a one-digit value with a blank after it.

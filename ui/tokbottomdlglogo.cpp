@@ -42,8 +42,8 @@ const QStringList rulesText = {
     QStringLiteral("    "),
 };
 
-// Bold for a font without a bold face, as Windows draws it: the glyphs a
-// pixel wider (Qt already widens the advances) and printed twice, one pixel
+// Bold for a font without a bold face, as Windows draws it: every glyph a
+// pixel wider (the font's letter spacing) and printed twice, one pixel
 // apart. Lightening keeps it to light text on a dark ground, as here.
 class OverstrikeEffect : public QGraphicsEffect
 {
@@ -72,10 +72,13 @@ TOKBottomDlgLogo::TOKBottomDlgLogo(QWidget *parent)
 
     QFont bold = DialogFrame::font();
     bold.setBold(true);
+    const bool overstrike = DialogFrame::boldNeedsOverstrike(bold);
+    if (overstrike)
+        bold.setLetterSpacing(QFont::AbsoluteSpacing, 1);
     // One pixel past the right and bottom edges: the box shows no edge there.
     Memo1 = DialogFrame::addMemo(this, QRect(0, 0, 417, 353), rulesText, bold,
                                  QColor(0, 0, 128), Qt::white);
-    if (DialogFrame::boldNeedsOverstrike(bold))
+    if (overstrike)
         Memo1->setGraphicsEffect(new OverstrikeEffect(Memo1));
 
     Pixigne2 = DialogFrame::addButton(this, QRect(364, 302, 36, 36),

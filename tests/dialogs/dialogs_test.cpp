@@ -1,0 +1,481 @@
+#include "gamesettings.h"
+#include "tokbottomdlgaide.h"
+#include "tokbottomdlglogo.h"
+#include "tokbottomdlgparam.h"
+#include "tpixigne.h"
+#include "turnstate.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+GameSettings settingsOf(int style, int mode, int mini, int maxi, bool accents, bool traits)
+{
+    GameSettings s;
+    s.StyleCaracteres = std::uint8_t(style);
+    s.TypeExercice = std::uint8_t(mode);
+    s.TailleMini = std::uint8_t(mini);
+    s.TailleMaxi = std::uint8_t(maxi);
+    s.MotsAccentues = accents;
+    s.TraitsApparents = traits;
+    return s;
+}
+
+void click(QWidget *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
+}
+
+// Types into a two-position field the way a user does: the blank of an empty
+// position stays a blank, so "1 " and " 1" can both be entered.
+void typeSize(QLineEdit *field, const QString &text)
+{
+    field->clear();
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char(' '))
+            continue;
+        field->setCursorPosition(i);
+        QTest::keyClick(field, text.at(i).toLatin1());
+    }
+}
+
+std::unique_ptr<QDialog> makeInfoDialog(const QString &which)
+{
+    if (which == QLatin1String("rules"))
+        return std::make_unique<TOKBottomDlgLogo>();
+    return std::make_unique<TOKBottomDlgAide>();
+}
+
+QPlainTextEdit *memoOf(QDialog *dialog)
+{
+    return dialog->findChild<QPlainTextEdit *>();
+}
+
+} // namespace
+
+class DialogsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void fillShowsSettings_data();
+    void fillShowsSettings();
+    void confirmReadsAndLimitsSizes_data();
+    void confirmReadsAndLimitsSizes();
+    void challengeModeFromFile_data();
+    void challengeModeFromFile();
+    void hiddenTraitsSurviveConfirm();
+    void cancelRestoresControlsAndKeepsSettings();
+    void keysNeverCloseSettings_data();
+    void keysNeverCloseSettings();
+    void otherCloseRunsNoHandler();
+    void focusStartsOnModesAndTabsInOrder();
+    void windowFrames_data();
+    void windowFrames();
+    void infoTextShownAfreshFromTop_data();
+    void infoTextShownAfreshFromTop();
+    void copyIsInert_data() { addCopyRows(); }
+    void copyIsInert();
+    void copySitsInItsGap_data() { addCopyRows(); }
+    void copySitsInItsGap();
+    void quitButtonsClose_data();
+    void quitButtonsClose();
+
+private:
+    static void addCopyRows();
+};
+
+void DialogsTest::fillShowsSettings_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("mini");
+    QTest::addColumn<int>("maxi");
+    QTest::addColumn<bool>("accents");
+    QTest::addColumn<bool>("traits");
+    QTest::addColumn<int>("styleItem");
+    QTest::addColumn<int>("modeItem");
+    QTest::addColumn<QString>("miniText");
+    QTest::addColumn<QString>("maxiText");
+
+    QTest::newRow("defaults") << 1 << 1 << 1 << 24 << true << true << 0 << 0 << "1 " << "24";
+    QTest::newRow("capitals, mode 4, twelve only")
+        << 3 << 4 << 12 << 12 << false << false << 2 << 3 << "12" << "12";
+    QTest::newRow("mode 7 shows the last mode")
+        << 2 << 7 << 5 << 9 << true << false << 1 << 5 << "5 " << "9 ";
+}
+
+void DialogsTest::fillShowsSettings()
+{
+    QFETCH(int, style);
+    QFETCH(int, mode);
+    QFETCH(int, mini);
+    QFETCH(int, maxi);
+    QFETCH(bool, accents);
+    QFETCH(bool, traits);
+    GameSettings settings = settingsOf(style, mode, mini, maxi, accents, traits);
+    TurnState turn;
+    TOKBottomDlgParam dialog(settings, turn);
+
+    QTEST(dialog.caractItems->checkedId(), "styleItem");
+    QTEST(dialog.exercicesItems->checkedId(), "modeItem");
+    QCOMPARE(dialog.BoxAccents->isChecked(), accents);
+    QCOMPARE(dialog.BoxTraits->isChecked(), traits);
+    QTEST(dialog.MaskMini->displayText(), "miniText");
+    QTEST(dialog.MaskMaxi->displayText(), "maxiText");
+}
+
+void DialogsTest::confirmReadsAndLimitsSizes_data()
+{
+    QTest::addColumn<QString>("miniText"); // null: left as filled
+    QTest::addColumn<QString>("maxiText");
+    QTest::addColumn<int>("mini");
+    QTest::addColumn<int>("maxi");
+
+    QTest::newRow("untouched default maximum 24") << QString() << QString() << 1 << 21;
+    QTest::newRow("both empty") << "  " << "  " << 1 << 1;
+    QTest::newRow("15 and 30 cut to 12 and 21") << "15" << "30" << 12 << 21;
+    QTest::newRow("09 above 05 falls back to 1") << "09" << "05" << 1 << 5;
+    QTest::newRow("12 and 12 kept") << "12" << "12" << 12 << 12;
+    QTest::newRow("13 cut to 12 still above 10") << "13" << "10" << 1 << 10;
+    QTest::newRow("15 cut to 12 before the comparison") << "15" << "12" << 12 << 12;
+    QTest::newRow("zero maximum") << "05" << "00" << 1 << 1;
+    QTest::newRow("digit then blank") << "4 " << "1 " << 1 << 1;
+    QTest::newRow("blank then digit") << " 4" << " 1" << 1 << 1;
+    QTest::newRow("blank then digit, in range") << " 3" << " 8" << 3 << 8;
+    QTest::newRow("digit then blank, in range") << "3 " << "8 " << 3 << 8;
+    QTest::newRow("zero minimum") << "00" << "21" << 1 << 21;
+}
+
+void DialogsTest::confirmReadsAndLimitsSizes()
+{
+    QFETCH(QString, miniText);
+    QFETCH(QString, maxiText);
+    GameSettings settings;
+    TurnState turn;
+    TOKBottomDlgParam dialog(settings, turn);
+    dialog.show();
+    if (!miniText.isNull()) {
+        typeSize(dialog.MaskMini, miniText);
+        typeSize(dialog.MaskMaxi, maxiText);
+        // Guards the typing itself: the fields must hold what a user would see.
+        QCOMPARE(dialog.MaskMini->displayText(), miniText);
+        QCOMPARE(dialog.MaskMaxi->displayText(), maxiText);
+    }
+
+    click(dialog.Pixigne1);
+
+    QTEST(int(settings.TailleMini), "mini");
+    QTEST(int(settings.TailleMaxi), "maxi");
+    QVERIFY(turn.ParamValide);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+void DialogsTest::challengeModeFromFile_data()
+{
+    QTest::addColumn<bool>("confirm");
+    QTest::addColumn<int>("mode");
+
+    QTest::newRow("cancel keeps 7") << false << 7;
+    QTest::newRow("confirm stores 6") << true << 6;
+}
+
+void DialogsTest::challengeModeFromFile()
+{
+    QFETCH(bool, confirm);
+    GameSettings settings = settingsOf(1, 7, 1, 24, true, true);
+    TurnState turn;
+    TOKBottomDlgParam dialog(settings, turn);
+    dialog.show();
+
+    click(confirm ? dialog.Pixigne1 : dialog.Pixigne2);
+
+    QTEST(int(settings.TypeExercice), "mode");
+    QCOMPARE(turn.ParamValide, confirm);
+}
+
+// The box is hidden, so nothing may untick it on the way through.
+void DialogsTest::hiddenTraitsSurviveConfirm()
+{
+    GameSettings settings = settingsOf(2, 3, 4, 9, false, false);
+    TurnState turn;
+    TOKBottomDlgParam dialog(settings, turn);
+    dialog.show();
+    QVERIFY(!dialog.BoxTraits->isVisible());
+
+    click(dialog.Pixigne1);
+
+    QCOMPARE(settings, settingsOf(2, 3, 4, 9, false, false));
+}
+
+void DialogsTest::cancelRestoresControlsAndKeepsSettings()
+{
+    const GameSettings before = settingsOf(2, 3, 4, 9, false, true);
+    GameSettings settings = before;
+    TurnState turn;
+    turn.ParamValide = true; // left by an earlier confirm
+    TOKBottomDlgParam dialog(settings, turn);
+    dialog.show();
+    click(dialog.caractItems->button(0));
+    click(dialog.exercicesItems->button(5));
+    click(dialog.BoxAccents);
+    typeSize(dialog.MaskMini, QStringLiteral("11"));
+    typeSize(dialog.MaskMaxi, QStringLiteral("15"));
+
+    click(dialog.Pixigne2);
+
+    QCOMPARE(settings, before);
+    QVERIFY(!turn.ParamValide);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.caractItems->checkedId(), 1);
+    QCOMPARE(dialog.exercicesItems->checkedId(), 2);
+    QVERIFY(!dialog.BoxAccents->isChecked());
+    QCOMPARE(dialog.MaskMini->displayText(), QStringLiteral("4 "));
+    QCOMPARE(dialog.MaskMaxi->displayText(), QStringLiteral("9 "));
+}
+
+void DialogsTest::keysNeverCloseSettings_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("inSizeField");
+
+    QTest::newRow("escape on the modes") << int(Qt::Key_Escape) << false;
+    QTest::newRow("escape in a size field") << int(Qt::Key_Escape) << true;
+    QTest::newRow("return on the modes") << int(Qt::Key_Return) << false;
+    QTest::newRow("return in a size field") << int(Qt::Key_Return) << true;
+    QTest::newRow("keypad enter in a size field") << int(Qt::Key_Enter) << true;
+}
+
+void DialogsTest::keysNeverCloseSettings()
+{
+    QFETCH(int, key);
+    QFETCH(bool, inSizeField);
+    const GameSettings before = settingsOf(1, 2, 3, 14, true, true);
+    GameSettings settings = before;
+    TurnState turn;
+    turn.ParamValide = true;
+    TOKBottomDlgParam dialog(settings, turn);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    if (inSizeField)
+        dialog.MaskMaxi->setFocus();
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(settings, before);
+    QVERIFY(turn.ParamValide);
+}
+
+// Neither handler runs: the settings and ParamValide stay as they were.
+void DialogsTest::otherCloseRunsNoHandler()
+{
+    const GameSettings before = settingsOf(3, 5, 2, 8, true, false);
+    GameSettings settings = before;
+    TurnState turn;
+    turn.ParamValide = true;
+    TOKBottomDlgParam dialog(settings, turn);
+    dialog.show();
+    typeSize(dialog.MaskMini, QStringLiteral("5 "));
+    click(dialog.exercicesItems->button(0));
+
+    dialog.close();
+
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(settings, before);
+    QVERIFY(turn.ParamValide);
+}
+
+void DialogsTest::focusStartsOnModesAndTabsInOrder()
+{
+    GameSettings settings = settingsOf(2, 3, 1, 24, true, true);
+    TurnState turn;
+    TOKBottomDlgParam dialog(settings, turn);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+
+    const QList<QWidget *> expected = {dialog.exercicesItems->button(2),
+                                       dialog.caractItems->button(1), dialog.BoxAccents,
+                                       dialog.MaskMini, dialog.MaskMaxi,
+                                       dialog.exercicesItems->button(2)};
+    for (qsizetype step = 0; step < expected.size(); ++step) {
+        QWidget *widget = expected.at(step);
+        QVERIFY2(QApplication::focusWidget() == widget, qPrintable(QString::number(step)));
+        QTest::keyClick(widget, Qt::Key_Tab);
+    }
+}
+
+void DialogsTest::windowFrames_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<bool>("closeBox");
+
+    QTest::newRow("settings") << "settings" << QSize(321, 213) << false;
+    QTest::newRow("rules") << "rules" << QSize(416, 352) << true;
+    QTest::newRow("help") << "help" << QSize(449, 428) << true;
+}
+
+void DialogsTest::windowFrames()
+{
+    QFETCH(QString, which);
+    QFETCH(QSize, client);
+    GameSettings settings;
+    TurnState turn;
+    std::unique_ptr<QDialog> dialog = which == QLatin1String("settings")
+                                          ? std::make_unique<TOKBottomDlgParam>(settings, turn)
+                                          : makeInfoDialog(which);
+    QWidget owner; // dialogs are centred on the screen, not on their owner
+    owner.setGeometry(0, 0, 200, 100);
+    dialog->setParent(&owner, dialog->windowFlags());
+    dialog->show();
+
+    QCOMPARE(dialog->size(), client);
+    QCOMPARE(dialog->minimumSize(), client);
+    QCOMPARE(dialog->maximumSize(), client);
+    const Qt::WindowFlags flags = dialog->windowFlags();
+    QTEST(flags.testFlag(Qt::WindowCloseButtonHint), "closeBox");
+    QTEST(flags.testFlag(Qt::WindowSystemMenuHint), "closeBox");
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    const QPoint offCentre = dialog->geometry().center()
+                             - dialog->screen()->availableGeometry().center();
+    QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QString::number(offCentre.x())));
+    QCOMPARE(dialog->palette().color(QPalette::Window), QColor(0, 255, 255));
+    dialog->setParent(nullptr);
+}
+
+void DialogsTest::infoTextShownAfreshFromTop_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<int>("lines");
+
+    QTest::newRow("rules") << "rules" << 28;
+    QTest::newRow("help") << "help" << 29;
+}
+
+void DialogsTest::infoTextShownAfreshFromTop()
+{
+    QFETCH(QString, which);
+    std::unique_ptr<QDialog> first = makeInfoDialog(which);
+    first->show();
+    QPlainTextEdit *firstMemo = memoOf(first.get());
+    QTEST(firstMemo->blockCount(), "lines");
+    // Read down to the end, as a child moving the caret would.
+    firstMemo->moveCursor(QTextCursor::End);
+    const QString text = firstMemo->toPlainText();
+    first->close();
+
+    std::unique_ptr<QDialog> second = makeInfoDialog(which);
+    second->show();
+    QPlainTextEdit *secondMemo = memoOf(second.get());
+    QCOMPARE(secondMemo->toPlainText(), text);
+    QCOMPARE(secondMemo->verticalScrollBar()->value(), 0);
+    QCOMPARE(secondMemo->textCursor().position(), 0);
+}
+
+void DialogsTest::addCopyRows()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<bool>("inGap");
+    QTest::newRow("logo, line 6") << 0 << true;
+    QTest::newRow("tools, line 9") << 1 << true;
+    QTest::newRow("letter style, after line 23") << 2 << false;
+    QTest::newRow("next word, line 25") << 3 << true;
+    QTest::newRow("quit, line 27") << 4 << true;
+}
+
+static TPixigne *copyOf(TOKBottomDlgAide &dialog, int index)
+{
+    const QList<TPixigne *> copies = {dialog.PixigneLogo, dialog.PixigneOutils,
+                                      dialog.PixigneAnnul, dialog.PixigneOK,
+                                      dialog.PixigneQuitter2};
+    return copies.at(index);
+}
+
+void DialogsTest::copyIsInert()
+{
+    QFETCH(int, index);
+    TOKBottomDlgAide dialog;
+    dialog.show();
+    TPixigne *copy = copyOf(dialog, index);
+    const QImage atRest = copy->grab().toImage();
+
+    const QPoint inside(10, 10);
+    QTest::mousePress(copy, Qt::LeftButton, {}, inside);
+    QCOMPARE(copy->grab().toImage(), atRest);
+    QTest::mouseRelease(copy, Qt::LeftButton, {}, inside);
+
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(copy->grab().toImage(), atRest);
+}
+
+// Looks at the text drawn under each copy: it must hide no letter, and a gap
+// copy must have words close on both sides, so it sits in its gap.
+void DialogsTest::copySitsInItsGap()
+{
+    QFETCH(int, index);
+    QFETCH(bool, inGap);
+    TOKBottomDlgAide dialog;
+    dialog.show();
+    const QRect place = copyOf(dialog, index)->geometry();
+    for (int i = 0; i < 5; ++i)
+        copyOf(dialog, i)->hide();
+    dialog.PixigneQuitter->hide();
+    const QImage text = dialog.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb ground = qRgb(0, 255, 255);
+
+    for (int y = place.top(); y <= place.bottom(); ++y)
+        for (int x = place.left(); x <= place.right(); ++x)
+            QVERIFY2(text.pixel(x, y) == ground, qPrintable(QStringLiteral("ink at %1,%2").arg(x).arg(y)));
+
+    const auto inkIn = [&](int fromX, int toX) {
+        for (int y = place.center().y() - 5; y <= place.center().y() + 5; ++y)
+            for (int x = std::max(fromX, 0); x <= std::min(toX, text.width() - 1); ++x)
+                if (text.pixel(x, y) != ground)
+                    return true;
+        return false;
+    };
+    QVERIFY(inkIn(place.left() - 12, place.left() - 1));
+    QCOMPARE(inkIn(place.right() + 1, place.right() + 12), inGap);
+}
+
+void DialogsTest::quitButtonsClose_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::newRow("rules") << "rules";
+    QTest::newRow("help") << "help";
+}
+
+void DialogsTest::quitButtonsClose()
+{
+    QFETCH(QString, which);
+    std::unique_ptr<QDialog> dialog = makeInfoDialog(which);
+    TPixigne *quit = which == QLatin1String("rules")
+                         ? static_cast<TOKBottomDlgLogo *>(dialog.get())->Pixigne2
+                         : static_cast<TOKBottomDlgAide *>(dialog.get())->PixigneQuitter;
+    bool closedByButton = true;
+    QTimer::singleShot(0, quit, [quit] { click(quit); });
+    // Ends a modal loop that the button failed to end.
+    QTimer::singleShot(3000, dialog.get(), [&] {
+        closedByButton = false;
+        dialog->done(QDialog::Rejected);
+    });
+
+    dialog->exec();
+
+    QVERIFY(closedByButton);
+    QVERIFY(!dialog->isVisible());
+}
+
+QTEST_MAIN(DialogsTest)
+#include "dialogs_test.moc"
