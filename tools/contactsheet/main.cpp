@@ -1,0 +1,140 @@
+#include "game.h"
+#include "gameservices.h"
+#include "glyphsets.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kCellScale = 6;
+constexpr int kNameScale = 4;
+constexpr int kGap = 10;
+constexpr int kLabel = 16;
+constexpr int kCellsPerLine = 11;
+constexpr int kNameTop = 170;
+const QColor kPaper(0, 255, 255); // the board's aqua, where the cells really land
+
+// The game only needs the board here: no clock, sound, errors or waiting.
+class SilentServices : public GameServices
+{
+public:
+    int timeOfDayMs() override { return 0; }
+    void beep() override {}
+    void showError(const QString &) override {}
+    void pause(int) override {}
+    void boardChanged() override {}
+};
+
+const QStringList kSampleNames = {
+    QStringLiteral("l'arc-en-ciel"), QStringLiteral("le point d'interrogation"),
+    QStringLiteral("l'aiguille à tricoter"), QStringLiteral("la balançoire"),
+    QStringLiteral("le hérisson"), QStringLiteral("l'âne"), QStringLiteral("le zèbre"),
+    QStringLiteral("la chauve souris"),
+    // Every letter joined to its neighbours, then the joins that differ.
+    QStringLiteral("abcdefghijklmnopqrstuvwxyz"), QStringLiteral("ma ba vo wo re da"),
+    QStringLiteral("bd vd wd od ad bm wr vr"), QStringLiteral("âàéêèëîïôöûùüç"),
+};
+
+struct SetView
+{
+    const ImageSet *set;
+    const char *title;
+};
+
+QString slotLabel(int index)
+{
+    static const char *const accented[] = {"â", "à", "é", "ê", "è", "ë", "î", "ï", "ô", "ö", "û", "ù", "ü", "ç"};
+    if (index < 26)
+        return QStringLiteral("%1 %2").arg(index).arg(QChar('a' + index));
+    if (index >= 30 && index < 44)
+        return QStringLiteral("%1 %2").arg(index).arg(QString::fromUtf8(accented[index - 30]));
+    return QString::number(index);
+}
+
+// Draws every cell of `set` magnified with its slot number; returns the height used.
+int drawCells(QPainter &painter, int top, const SetView &view, int perLine)
+{
+    const QSize cell = view.set->cellSize() * kCellScale;
+    painter.drawText(kGap, top + kLabel - 4, QString::fromUtf8(view.title));
+    int y = top + kLabel;
+    for (int i = 0; i < view.set->count(); ++i) {
+        const int x = kGap + (i % perLine) * (cell.width() + kGap);
+        const int rowTop = y + (i / perLine) * (cell.height() + kLabel + kGap);
+        painter.drawText(x, rowTop + kLabel - 4, slotLabel(i));
+        painter.drawImage(x, rowTop + kLabel, view.set->cell(i).scaled(cell));
+    }
+    const int lines = (view.set->count() + perLine - 1) / perLine;
+    return kLabel + lines * (cell.height() + kLabel + kGap);
+}
+
+// The name line exactly as the game draws it: rows 170-198 of the board.
+QImage nameLine(Game &game, int style, const QString &name)
+{
+    game.clearBoard();
+    game.settings().StyleCaracteres = std::uint8_t(style);
+    game.turn().NomAffiche = name.toLatin1(); // every letter of the vocabulary is in Latin-1
+    game.MiseAJourNom();
+    return game.board().copy(0, kNameTop, Game::kBoardWidth, GlyphSets::kGlyphCell.height());
+}
+
+int drawNames(QPainter &painter, int top, Game &game, const QStringList &names)
+{
+    static const char *const styles[] = {"1 Minuscules attachées", "2 Minuscules d'imprimerie", "3 Majuscules"};
+    const int lineHeight = GlyphSets::kGlyphCell.height() * kNameScale;
+    int y = top;
+    for (int style = 1; style <= 3; ++style) {
+        painter.drawText(kGap, y + kLabel - 4, QString::fromUtf8(styles[style - 1]));
+        y += kLabel;
+        for (const QString &name : names) {
+            const QImage line = nameLine(game, style, name);
+            painter.drawImage(kGap, y, line);
+            painter.drawImage(2 * kGap + line.width(), y, line.scaled(line.size() * kNameScale));
+            y += lineHeight + kGap;
+        }
+    }
+    return y - top;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    const QString out = args.value(0, QStringLiteral("contactsheet.png"));
+    const QStringList names = args.size() > 1 ? args.mid(1) : kSampleNames;
+
+    const GlyphSets sets = GlyphSets::fromResources();
+    if (sets.Alphabet.isNull() || sets.AlphaMin.isNull() || sets.AlphaMaj.isNull() || sets.Touches.isNull()) {
+        std::fprintf(stderr, "contactsheet: an image set failed to load\n");
+        return 1;
+    }
+    SilentServices services;
+    Game game(services, sets);
+
+    const int width = 2 * kGap + Game::kBoardWidth * (1 + kNameScale) + kGap;
+    const int height = 3 * 900 + 500 + 3 * (kLabel + names.size() * (29 * kNameScale + kGap)) + kGap;
+    QImage sheet(width, height, QImage::Format_RGB32);
+    sheet.fill(kPaper);
+    QPainter painter(&sheet);
+    int y = kGap;
+    const SetView glyphViews[] = {{&sets.Alphabet, "Alphabet"}, {&sets.AlphaMin, "AlphaMin"}, {&sets.AlphaMaj, "AlphaMaj"}};
+    for (const SetView &view : glyphViews)
+        y += drawCells(painter, y, view, kCellsPerLine) + kGap;
+    y += drawCells(painter, y, {&sets.Touches, "Touches"}, 6) + kGap;
+    y += drawNames(painter, y, game, names);
+    painter.end();
+
+    if (!sheet.copy(0, 0, width, y + kGap).save(out)) {
+        std::fprintf(stderr, "contactsheet: cannot write %s\n", qPrintable(out));
+        return 1;
+    }
+    return 0;
+}
