@@ -1,0 +1,292 @@
+#include "settingsfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+// The stored record: its decoding of any bytes, its encoding, and what a
+// save does to the file on disk when things go wrong.
+class SettingsFileTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void decode_data();
+    void decode();
+    void encode_data();
+    void encode();
+    void savedRecordLoadsBackEveryValue();
+    void anyBytesDecodeWithinTheLimits();
+    void load_data();
+    void load();
+    void saveReplacesTheWholeFile();
+    void readOnlyFileKeepsItsContents();
+    void readOnlyFolderKeepsTheOldFile();
+    void folderInPlaceOfTheFileBeepsOnce();
+};
+
+// One decoded state as text: style mode mini maxi accents traits numero
+// marks(24) repondu A B C D.
+static QString describe(const GameSettings &s, const TurnState &t)
+{
+    QString marks;
+    for (bool m : t.Marques)
+        marks += m ? QLatin1Char('1') : QLatin1Char('0');
+    return QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12 %13")
+        .arg(s.StyleCaracteres).arg(s.TypeExercice).arg(s.TailleMini).arg(s.TailleMaxi)
+        .arg(int(s.MotsAccentues)).arg(int(s.TraitsApparents)).arg(t.NumeroMot).arg(marks)
+        .arg(int(t.ReponduCeTour)).arg(t.ReserveA).arg(t.ReserveB).arg(t.ReserveC).arg(t.ReserveD);
+}
+
+static const QString kZeros24(24, QLatin1Char('0'));
+static const QString kOnes24(24, QLatin1Char('1'));
+static const QString kDefaults = QStringLiteral("1 1 1 24 1 1 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
+
+void SettingsFileTest::decode_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("state");
+    const QByteArray full = "1101241112300000000000000000000000000000000"; // 43 bytes
+    QTest::newRow("empty keeps defaults") << QByteArray() << kDefaults;
+    QTest::newRow("single 2 repeats")
+        << QByteArray("2") << QStringLiteral("2 2 12 22 0 0 222 ") + kZeros24 + QStringLiteral(" 0 22 22 22 2");
+    QTest::newRow("eight bytes then last repeats")
+        << QByteArray("31050811") << QStringLiteral("3 1 5 8 1 1 111 ") + kOnes24 + QStringLiteral(" 1 11 11 11 1");
+    QTest::newRow("the 43 bytes of a save")
+        << full << QStringLiteral("1 1 1 24 1 1 123 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
+    QTest::newRow("bytes after 42 ignored")
+        << full + "999999" << QStringLiteral("1 1 1 24 1 1 123 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
+    QTest::newRow("style 0 and mode 7")
+        << QByteArray("07012411100") << QStringLiteral("1 7 1 24 1 1 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
+    QTest::newRow("style 4 and mode 8")
+        << QByteArray("48012411100") << QStringLiteral("1 1 1 24 1 1 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
+    QTest::newRow("blank style, mode 0")
+        << QByteArray(" 0012411100") << QStringLiteral("1 1 1 24 1 1 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
+    QTest::newRow("sizes 00 and 25")
+        << QByteArray("11002511100") << QStringLiteral("1 1 1 24 1 1 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
+    QTest::newRow("mini 13 becomes 12")
+        << QByteArray("11132411100") << QStringLiteral("1 1 12 24 1 1 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
+    QTest::newRow("maxi 00 becomes 1")
+        << QByteArray("11010011100") << QStringLiteral("1 1 1 1 1 1 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
+    QTest::newRow("mini above maxi resets mini")
+        << QByteArray("11100511100") << QStringLiteral("1 1 1 5 1 1 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
+    QTest::newRow("12 and 12 stay")
+        << QByteArray("11121211100") << QStringLiteral("1 1 12 12 1 1 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
+    QTest::newRow("size bytes wrap modulo 256")
+        << QByteArray("1101J511100") << QStringLiteral("1 1 1 9 1 1 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
+    QTest::newRow("negative size byte wraps then limits")
+        << QByteArray("11 024111000") << QStringLiteral("1 1 12 24 1 1 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
+    QTest::newRow("booleans other than 1 are false")
+        << QByteArray("110124T2100") << QStringLiteral("1 1 1 24 0 0 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
+    QTest::newRow("numero from blanks is negative")
+        << QByteArray("11012411  0") << QStringLiteral("1 1 1 24 1 1 -1760 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
+    QTest::newRow("0xFF bytes")
+        << QByteArray(43, '\xFF')
+        << QStringLiteral("1 1 12 24 0 0 22977 ") + kZeros24 + QStringLiteral(" 0 2277 2277 2277 207");
+}
+
+void SettingsFileTest::decode()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, state);
+    GameSettings s;
+    TurnState t;
+    SettingsFile::decode(bytes, s, t);
+    QCOMPARE(describe(s, t), state);
+}
+
+void SettingsFileTest::encode_data()
+{
+    QTest::addColumn<int>("numero");
+    QTest::addColumn<int>("reserveA");
+    QTest::addColumn<int>("reserveC");
+    QTest::addColumn<QByteArray>("record");
+    QTest::addColumn<int>("reserveCAfter");
+    const QByteArray marks(24, '0');
+    QTest::newRow("defaults with 123") << 123 << 0 << 0 << QByteArray("110124111230") + marks.left(23) + "0000000" + "0" << 0;
+    QTest::newRow("reserve C above 99 is limited") << 5 << 7 << 150 << QByteArray("11012411005") + marks + "0" "07" "00" "99" "0" << 99;
+    QTest::newRow("reserve A 150 keeps two chars") << 5 << 150 << 3 << QByteArray("11012411005") + marks + "0" "15" "00" "03" "0" << 3;
+    QTest::newRow("negative numero") << -1760 << -5 << -3 << QByteArray("11012411-17") + marks + "0" "-5" "00" "-3" "0" << -3;
+}
+
+void SettingsFileTest::encode()
+{
+    QFETCH(int, numero);
+    QFETCH(int, reserveA);
+    QFETCH(int, reserveC);
+    QFETCH(QByteArray, record);
+    QFETCH(int, reserveCAfter);
+    GameSettings s;
+    TurnState t;
+    t.NumeroMot = numero;
+    t.ReserveA = reserveA;
+    t.ReserveC = reserveC;
+    const QByteArray out = SettingsFile::encode(s, t);
+    QCOMPARE(out.size(), 43);
+    QCOMPARE(out, record);
+    QCOMPARE(t.ReserveC, reserveCAfter);
+}
+
+void SettingsFileTest::savedRecordLoadsBackEveryValue()
+{
+    QRandomGenerator rng(7);
+    for (int round = 0; round < 500; ++round) {
+        GameSettings s;
+        s.StyleCaracteres = std::uint8_t(rng.bounded(1, 4));
+        s.TypeExercice = std::uint8_t(rng.bounded(1, 8));
+        s.TailleMaxi = std::uint8_t(rng.bounded(1, 25));
+        s.TailleMini = std::uint8_t(rng.bounded(1, std::min(12, int(s.TailleMaxi)) + 1));
+        s.MotsAccentues = rng.bounded(2);
+        s.TraitsApparents = rng.bounded(2);
+        TurnState t;
+        t.NumeroMot = rng.bounded(0, 1000);
+        for (bool &m : t.Marques)
+            m = rng.bounded(2);
+        t.ReponduCeTour = rng.bounded(2);
+        t.ReserveA = rng.bounded(100);
+        t.ReserveB = rng.bounded(100);
+        t.ReserveC = rng.bounded(100);
+        t.ReserveD = rng.bounded(10);
+        GameSettings s2;
+        TurnState t2;
+        SettingsFile::decode(SettingsFile::encode(s, t), s2, t2);
+        QCOMPARE(describe(s2, t2), describe(s, t));
+    }
+}
+
+void SettingsFileTest::anyBytesDecodeWithinTheLimits()
+{
+    QRandomGenerator rng(11);
+    for (int round = 0; round < 20000; ++round) {
+        QByteArray bytes(rng.bounded(61), Qt::Uninitialized);
+        for (char &c : bytes)
+            c = char(rng.bounded(256));
+        GameSettings s;
+        TurnState t;
+        SettingsFile::decode(bytes, s, t);
+        QVERIFY(s.StyleCaracteres >= 1 && s.StyleCaracteres <= 3);
+        QVERIFY(s.TypeExercice >= 1 && s.TypeExercice <= 7);
+        QVERIFY(s.TailleMini >= 1 && s.TailleMini <= 12);
+        QVERIFY(s.TailleMaxi >= 1 && s.TailleMaxi <= 24);
+        QVERIFY(s.TailleMini <= s.TailleMaxi);
+    }
+}
+
+void SettingsFileTest::load_data()
+{
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("beeps");
+    QTest::addColumn<int>("style");
+    QTest::newRow("no file beeps") << false << QByteArray() << 1 << 1;
+    QTest::newRow("empty file, no beep") << true << QByteArray() << 0 << 1;
+    QTest::newRow("one byte") << true << QByteArray("3") << 0 << 3;
+    QTest::newRow("longer than 43") << true << QByteArray(100, '2') << 0 << 2;
+}
+
+void SettingsFileTest::load()
+{
+    QFETCH(bool, exists);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, beeps);
+    QFETCH(int, style);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(SettingsFile::kFileName);
+    if (exists) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    GameSettings s;
+    TurnState t;
+    int beeped = 0;
+    SettingsFile::ChargeParametres(path, s, t, [&] { ++beeped; });
+    QCOMPARE(beeped, beeps);
+    QCOMPARE(int(s.StyleCaracteres), style);
+}
+
+static QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+void SettingsFileTest::saveReplacesTheWholeFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(SettingsFile::kFileName);
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(80, '9'));
+    }
+    GameSettings s;
+    TurnState t;
+    t.NumeroMot = 123;
+    int beeps = 0;
+    SettingsFile::SauveParametres(path, s, t, [&] { ++beeps; });
+    QCOMPARE(beeps, 0);
+    QCOMPARE(contents(path), QByteArray("1101241112300000000000000000000000000000000"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{SettingsFile::kFileName});
+}
+
+void SettingsFileTest::readOnlyFileKeepsItsContents()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(SettingsFile::kFileName);
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("3212");
+    }
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadUser);
+    GameSettings s;
+    TurnState t;
+    int beeps = 0;
+    SettingsFile::SauveParametres(path, s, t, [&] { ++beeps; });
+    QCOMPARE(beeps, 1);
+    QCOMPARE(contents(path), QByteArray("3212"));
+}
+
+void SettingsFileTest::readOnlyFolderKeepsTheOldFile()
+{
+    if (geteuid() == 0)
+        QSKIP("the system lets root write into a read-only folder");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(SettingsFile::kFileName);
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("3212");
+    }
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    GameSettings s;
+    TurnState t;
+    int beeps = 0;
+    SettingsFile::SauveParametres(path, s, t, [&] { ++beeps; });
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QCOMPARE(beeps, 1);
+    QCOMPARE(contents(path), QByteArray("3212"));
+}
+
+void SettingsFileTest::folderInPlaceOfTheFileBeepsOnce()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(SettingsFile::kFileName);
+    QVERIFY(QDir(dir.path()).mkdir(SettingsFile::kFileName));
+    GameSettings s;
+    TurnState t;
+    int beeps = 0;
+    SettingsFile::ChargeParametres(path, s, t, [&] { ++beeps; });
+    QCOMPARE(beeps, 1);
+    QCOMPARE(describe(s, t), kDefaults);
+    SettingsFile::SauveParametres(path, s, t, [&] { ++beeps; });
+    QCOMPARE(beeps, 2);
+    QVERIFY(QFileInfo(path).isDir());
+}
+
+QTEST_APPLESS_MAIN(SettingsFileTest)
+#include "settingsfile_test.moc"
