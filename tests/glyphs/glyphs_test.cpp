@@ -1,0 +1,272 @@
+#include "glyphsets.h"
+#include "inkscan.h"
+
+#include <QImage>
+#include <QTest>
+
+using namespace InkScan;
+
+namespace {
+
+const QRgb kBlueInk = qRgb(87, 87, 255);
+const QRgb kRedInk = qRgb(255, 87, 87);
+const QRgb kPurpleInk = qRgb(171, 3, 171);
+const QRgb kGreenBar = qRgb(3, 171, 3);
+
+constexpr int kJoined = 1;
+constexpr int kPrint = 2;
+constexpr int kCapitals = 3;
+constexpr int kBar = 26;
+constexpr int kBlank = 27;
+constexpr int kFirstAccented = 30;
+constexpr int kLastColumn = 11;
+const QString kAccented = QStringLiteral("âàéêèëîïôöûùüç");
+const QString kAccentBase = QStringLiteral("aaeeeeiioouuuc");
+
+QList<int> range(int first, int last)
+{
+    QList<int> rows;
+    for (int r = first; r <= last; ++r)
+        rows << r;
+    return rows;
+}
+
+QString slotName(int style, int slot)
+{
+    return QStringLiteral("style %1 slot %2").arg(style).arg(slot);
+}
+
+} // namespace
+
+class GlyphsTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    const GlyphSets m_sets = GlyphSets::fromResources();
+    const ImageSet &glyphs(int style) const { return *m_sets.forStyle(style); }
+
+private slots:
+    void sheetsAreOpaqueAndFullSize_data();
+    void sheetsAreOpaqueAndFullSize();
+    void glyphsUseOnlyTheirSetsInk_data();
+    void glyphsUseOnlyTheirSetsInk();
+    void contrastBarFillsOnlyItsRectangle_data();
+    void contrastBarFillsOnlyItsRectangle();
+    void lettersStayWithinTheirStyleRows_data();
+    void lettersStayWithinTheirStyleRows();
+    void accentedLettersAddOnlyTheirMarkToTheBase_data();
+    void accentedLettersAddOnlyTheirMarkToTheBase();
+    void joinedGlyphsMeetTheCellEdgesAtTheLinkRows_data();
+    void joinedGlyphsMeetTheCellEdgesAtTheLinkRows();
+    void everyPairOfJoinedLettersFormsOneLine();
+};
+
+void GlyphsTest::sheetsAreOpaqueAndFullSize_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("joined") << ":/glyphs/Alphabet.xpm" << QSize(48, 319);
+    QTest::newRow("print") << ":/glyphs/AlphaMin.xpm" << QSize(48, 319);
+    QTest::newRow("capitals") << ":/glyphs/AlphaMaj.xpm" << QSize(48, 319);
+    QTest::newRow("marks") << ":/marks/Touches.xpm" << QSize(132, 64);
+}
+
+// Cells are copied whole over the board: a transparent pixel would let the
+// previous name or mark show through.
+void GlyphsTest::sheetsAreOpaqueAndFullSize()
+{
+    QFETCH(QString, path);
+    QFETCH(QSize, size);
+    const QImage sheet(path);
+    QVERIFY2(!sheet.isNull(), qPrintable(path));
+    QCOMPARE(sheet.size(), size);
+    QVERIFY(!sheet.hasAlphaChannel());
+}
+
+void GlyphsTest::glyphsUseOnlyTheirSetsInk_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QRgb>("ink");
+    QTest::newRow("joined blue") << kJoined << kBlueInk;
+    QTest::newRow("print red") << kPrint << kRedInk;
+    QTest::newRow("capitals purple") << kCapitals << kPurpleInk;
+}
+
+void GlyphsTest::glyphsUseOnlyTheirSetsInk()
+{
+    QFETCH(int, style);
+    QFETCH(QRgb, ink);
+    const ImageSet &set = glyphs(style);
+    QCOMPARE(set.count(), GlyphSets::kGlyphCount);
+    QCOMPARE(set.cellSize(), GlyphSets::kGlyphCell);
+    for (int slot = 0; slot < set.count(); ++slot) {
+        if (slot == kBar)
+            continue;
+        const QImage cell = set.cell(slot);
+        int inkPixels = 0;
+        for (int y = 0; y < cell.height(); ++y) {
+            for (int x = 0; x < cell.width(); ++x) {
+                const QRgb pixel = cell.pixel(x, y);
+                QVERIFY2(pixel == kBackground || pixel == ink, qPrintable(slotName(style, slot)));
+                inkPixels += pixel == ink;
+            }
+        }
+        // The blank wipes the name line; every other slot draws something.
+        QCOMPARE(inkPixels == 0, slot == kBlank);
+    }
+}
+
+void GlyphsTest::contrastBarFillsOnlyItsRectangle_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QRgb>("colour");
+    QTest::newRow("red under blue") << kJoined << kRedInk;
+    QTest::newRow("blue under red") << kPrint << kBlueInk;
+    QTest::newRow("green under purple") << kCapitals << kGreenBar;
+}
+
+void GlyphsTest::contrastBarFillsOnlyItsRectangle()
+{
+    QFETCH(int, style);
+    QFETCH(QRgb, colour);
+    const QImage cell = glyphs(style).cell(kBar);
+    const QRect bar(1, 21, 10, 2);
+    for (int y = 0; y < cell.height(); ++y)
+        for (int x = 0; x < cell.width(); ++x)
+            QCOMPARE(cell.pixel(x, y), bar.contains(x, y) ? colour : kBackground);
+}
+
+void GlyphsTest::lettersStayWithinTheirStyleRows_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("letters");
+    QTest::addColumn<int>("highestTop");
+    QTest::addColumn<int>("lowestTop");
+    QTest::addColumn<int>("bottom");
+    QTest::newRow("joined x-height") << kJoined << "acemnosuvwx" << 11 << 11 << 20;
+    QTest::newRow("joined loops up") << kJoined << "bhkl" << 0 << 0 << 20;
+    QTest::newRow("joined f loops both ways") << kJoined << "f" << 0 << 0 << 28;
+    QTest::newRow("joined descenders") << kJoined << "gpqyz" << 11 << 11 << 28;
+    QTest::newRow("joined tall stems and r") << kJoined << "dtr" << 0 << 10 << 20;
+    QTest::newRow("joined dotted i") << kJoined << "i" << 6 << 10 << 20;
+    QTest::newRow("joined dotted j") << kJoined << "j" << 6 << 10 << 28;
+    QTest::newRow("print x-height") << kPrint << "acemnorsuvwxz" << 12 << 12 << 20;
+    QTest::newRow("print ascenders") << kPrint << "bdfhkl" << 9 << 9 << 20;
+    QTest::newRow("print i and t") << kPrint << "it" << 9 << 11 << 20;
+    QTest::newRow("print descenders") << kPrint << "gpqy" << 12 << 12 << 24;
+    QTest::newRow("print dotted j") << kPrint << "j" << 9 << 11 << 24;
+    QTest::newRow("capitals") << kCapitals << "abcdefghijklmnoprstuvwxyz" << 9 << 9 << 20;
+    QTest::newRow("capital Q tail") << kCapitals << "q" << 9 << 9 << 21;
+}
+
+void GlyphsTest::lettersStayWithinTheirStyleRows()
+{
+    QFETCH(int, style);
+    QFETCH(QString, letters);
+    QFETCH(int, highestTop);
+    QFETCH(int, lowestTop);
+    QFETCH(int, bottom);
+    for (const QChar letter : letters) {
+        const QRect box = inkBox(glyphs(style).cell(letter.unicode() - 'a'));
+        const QByteArray what = QString(letter).toUtf8();
+        QVERIFY2(box.top() >= highestTop && box.top() <= lowestTop, what.constData());
+        QVERIFY2(box.bottom() == bottom, what.constData());
+    }
+}
+
+void GlyphsTest::accentedLettersAddOnlyTheirMarkToTheBase_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<int>("base");
+    QTest::addColumn<int>("markTop");    // rows where only the mark may differ
+    QTest::addColumn<int>("markBottom"); // markTop > markBottom: no mark at all
+    for (int i = 0; i < kAccented.size(); ++i) {
+        const int slot = kFirstAccented + i;
+        const int base = kAccentBase.at(i).unicode() - 'a';
+        const bool cedilla = kAccentBase.at(i) == u'c';
+        const QByteArray letter = QString(kAccented.at(i)).toUtf8();
+        QTest::addRow("joined %s", letter.constData()) << kJoined << slot << base << (cedilla ? 21 : 6) << (cedilla ? 28 : 10);
+        QTest::addRow("print %s", letter.constData()) << kPrint << slot << base << (cedilla ? 21 : 8) << (cedilla ? 24 : 11);
+        QTest::addRow("capital for %s", letter.constData()) << kCapitals << slot << base << 1 << 0;
+    }
+}
+
+// The accented letters share their base letter's body (so joins and heights
+// follow from it) and the capitals set carries no accent at all.
+void GlyphsTest::accentedLettersAddOnlyTheirMarkToTheBase()
+{
+    QFETCH(int, style);
+    QFETCH(int, slot);
+    QFETCH(int, base);
+    QFETCH(int, markTop);
+    QFETCH(int, markBottom);
+    const QImage accented = glyphs(style).cell(slot);
+    const QImage plain = glyphs(style).cell(base);
+    int changedInMarkRows = 0; // the mark replaces the dot of i
+    for (int y = 0; y < accented.height(); ++y) {
+        const bool markRow = y >= markTop && y <= markBottom;
+        for (int x = 0; x < accented.width(); ++x) {
+            if (markRow)
+                changedInMarkRows += accented.pixel(x, y) != plain.pixel(x, y);
+            else
+                QCOMPARE(accented.pixel(x, y), plain.pixel(x, y));
+        }
+    }
+    QCOMPARE(changedInMarkRows > 0, markTop <= markBottom);
+}
+
+void GlyphsTest::joinedGlyphsMeetTheCellEdgesAtTheLinkRows_data()
+{
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QList<int>>("leftRows");
+    QTest::addColumn<QList<int>>("rightRows");
+    for (char letter = 'a'; letter <= 'z'; ++letter) {
+        QList<int> left{17};
+        QList<int> right{18};
+        if (letter == 'd' || letter == 'r')
+            left = {16, 17}; // raised entry, still reached from a row-18 exit
+        if (letter == 'm')
+            left = range(12, 20); // m starts with its stem
+        if (letter == 'b' || letter == 'v')
+            right = {17};
+        if (letter == 'w')
+            right = {16};
+        QTest::addRow("%c", letter) << letter - 'a' << left << right;
+    }
+    // The written line breaks at these.
+    QTest::newRow("blank") << kBlank << QList<int>() << QList<int>();
+    QTest::newRow("apostrophe") << 28 << QList<int>() << QList<int>();
+    QTest::newRow("hyphen") << 29 << QList<int>() << QList<int>();
+}
+
+void GlyphsTest::joinedGlyphsMeetTheCellEdgesAtTheLinkRows()
+{
+    QFETCH(int, slot);
+    QFETCH(QList<int>, leftRows);
+    QFETCH(QList<int>, rightRows);
+    const QImage cell = glyphs(kJoined).cell(slot);
+    QCOMPARE(inkRowsInColumn(cell, 0), leftRows);
+    QCOMPARE(inkRowsInColumn(cell, kLastColumn), rightRows);
+}
+
+// Side by side at the 12-pixel pitch, the exit of any letter must touch the
+// entry of any next letter, at least diagonally, or the line looks broken.
+void GlyphsTest::everyPairOfJoinedLettersFormsOneLine()
+{
+    QList<int> letters = range(0, 25) + range(kFirstAccented, GlyphSets::kGlyphCount - 1);
+    for (const int first : letters) {
+        const QList<int> exits = inkRowsInColumn(glyphs(kJoined).cell(first), kLastColumn);
+        for (const int second : letters) {
+            const QList<int> entries = inkRowsInColumn(glyphs(kJoined).cell(second), 0);
+            const bool touch = std::any_of(exits.begin(), exits.end(), [&](int exit) {
+                return std::any_of(entries.begin(), entries.end(), [&](int entry) { return std::abs(exit - entry) <= 1; });
+            });
+            QVERIFY2(touch, qPrintable(QStringLiteral("slot %1 then slot %2").arg(first).arg(second)));
+        }
+    }
+}
+
+QTEST_GUILESS_MAIN(GlyphsTest)
+#include "glyphs_test.moc"
