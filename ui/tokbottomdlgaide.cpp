@@ -4,6 +4,7 @@
 #include "dialogframe.h"
 #include "tpixigne.h"
 
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QShowEvent>
 #include <QTextBlock>
@@ -43,7 +44,7 @@ const QStringList helpText = {
 };
 
 // Where the copy after the end of line 23 sits, past the colon that ends it.
-constexpr int afterTextGap = 6;
+constexpr int afterTextGap = 8;
 
 // The span of the widest run of blanks inside a line, after its indent.
 std::pair<int, int> gapIn(const QString &line)
@@ -123,6 +124,15 @@ QRect TOKBottomDlgAide::placeCopy(const Copy &copy) const
     const int y = start.top() + (start.height() - size.height()) / 2;
     const QRect placed(MemoAide->viewport()->mapTo(this, QPoint(x, y)), size);
     return rect().contains(placed) ? placed : copy.design;
+}
+
+void TOKBottomDlgAide::keyPressEvent(QKeyEvent *event)
+{
+    // Only the quit button and the close box close it, not Escape.
+    if (event->key() == Qt::Key_Escape)
+        event->accept();
+    else
+        QDialog::keyPressEvent(event);
 }
 
 void TOKBottomDlgAide::showEvent(QShowEvent *event)

@@ -26,6 +26,7 @@ public:
     TPixigne *PixigneQuitter2 = nullptr;
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:

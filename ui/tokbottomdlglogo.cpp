@@ -5,6 +5,7 @@
 #include "tpixigne.h"
 
 #include <QGraphicsEffect>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QShowEvent>
@@ -90,6 +91,15 @@ TOKBottomDlgLogo::TOKBottomDlgLogo(QWidget *parent)
 void TOKBottomDlgLogo::QuitteAproposdeTessarin()
 {
     close();
+}
+
+void TOKBottomDlgLogo::keyPressEvent(QKeyEvent *event)
+{
+    // Only the quit button and the close box close it, not Escape.
+    if (event->key() == Qt::Key_Escape)
+        event->accept();
+    else
+        QDialog::keyPressEvent(event);
 }
 
 void TOKBottomDlgLogo::showEvent(QShowEvent *event)

@@ -18,5 +18,6 @@ public:
     TPixigne *Pixigne2 = nullptr;
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
 };

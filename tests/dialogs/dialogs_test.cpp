@@ -86,11 +86,14 @@ private slots:
     void copyIsInert();
     void copySitsInItsGap_data() { addCopyRows(); }
     void copySitsInItsGap();
-    void quitButtonsClose_data();
+    void quitButtonsClose_data() { addInfoRows(); }
     void quitButtonsClose();
+    void escapeKeepsInfoOpen_data() { addInfoRows(); }
+    void escapeKeepsInfoOpen();
 
 private:
     static void addCopyRows();
+    static void addInfoRows();
 };
 
 void DialogsTest::fillShowsSettings_data()
@@ -449,7 +452,7 @@ void DialogsTest::copySitsInItsGap()
     QCOMPARE(inkIn(place.right() + 1, place.right() + 12), inGap);
 }
 
-void DialogsTest::quitButtonsClose_data()
+void DialogsTest::addInfoRows()
 {
     QTest::addColumn<QString>("which");
     QTest::newRow("rules") << "rules";
@@ -475,6 +478,18 @@ void DialogsTest::quitButtonsClose()
 
     QVERIFY(closedByButton);
     QVERIFY(!dialog->isVisible());
+}
+
+void DialogsTest::escapeKeepsInfoOpen()
+{
+    QFETCH(QString, which);
+    std::unique_ptr<QDialog> dialog = makeInfoDialog(which);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+
+    QVERIFY(dialog->isVisible());
 }
 
 QTEST_MAIN(DialogsTest)

@@ -4,12 +4,14 @@
 #include "tokbottomdlgaide.h"
 #include "tokbottomdlglogo.h"
 #include "tokbottomdlgparam.h"
+#include "tpixigne.h"
 #include "turnstate.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QPixmap>
+#include <QTextStream>
 
 namespace {
 
@@ -37,5 +39,14 @@ int main(int argc, char **argv)
     shoot(logo, folder.filePath(QStringLiteral("logo.png")));
     TOKBottomDlgAide aide;
     shoot(aide, folder.filePath(QStringLiteral("aide.png")));
+
+    // Where the copies landed with this machine's font, beside their design places.
+    QTextStream out(stdout);
+    aide.show();
+    for (const TPixigne *copy : {aide.PixigneLogo, aide.PixigneOutils, aide.PixigneAnnul,
+                                 aide.PixigneOK, aide.PixigneQuitter2}) {
+        const QRect r = copy->geometry();
+        out << r.x() << ',' << r.y() << ' ' << r.width() << 'x' << r.height() << '\n';
+    }
     return 0;
 }
