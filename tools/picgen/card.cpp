@@ -25,15 +25,15 @@ QImage compose(const QImage &art)
     QImage image = emptyCard();
     if (art.isNull())
         return image;
+    // Art is normally prepared at exactly kArtRect's size; anything else is
+    // shrunk (never grown) and centred.
+    const QImage fitted = art.width() > kArtRect.width() || art.height() > kArtRect.height()
+                              ? art.scaled(kArtRect.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                              : art;
+    QRect target(QPoint(0, 0), fitted.size());
+    target.moveCenter(kArtRect.center());
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (art.size() == kArtRect.size()) {
-        painter.drawImage(kArtRect.topLeft(), art);
-    } else {
-        // Only ever used to shrink: sources are prepared at or above the size.
-        painter.drawImage(kArtRect,
-                          art.scaled(kArtRect.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    }
+    painter.drawImage(target.topLeft(), fitted);
     return image;
 }
 

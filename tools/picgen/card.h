@@ -16,8 +16,8 @@ constexpr qreal kRadius = 6.0;
 // Where the art goes, centred on the card, leaving the border free.
 constexpr QRect kArtRect(3, 3, 58, 58);
 
-// The 64 x 64 opaque picture: aqua surround, card, and `art` (any size,
-// ARGB) drawn into kArtRect. A null art gives the empty card.
+// The 64 x 64 opaque picture: aqua surround, card, and `art` (ARGB) centred
+// on kArtRect, shrunk if larger. A null art gives the empty card.
 QImage compose(const QImage &art);
 
 // What the game shows when a source is missing or broken: the card with a
