@@ -65,6 +65,7 @@ private slots:
     void onlyTheQuitButtonSaves_data();
     void onlyTheQuitButtonSaves();
     void pauseKeepsEventsFlowingWithoutSpinning();
+    void suiteWorksDuringTheStreakFlash();
 
 private:
     std::unique_ptr<PictureFolder> m_folder;
@@ -222,6 +223,35 @@ void WindowTest::pauseKeepsEventsFlowingWithoutSpinning()
     QVERIFY(dispatched);
     QVERIFY(wall.elapsed() >= 290);
     QVERIFY2(cpuMs < 150, qPrintable(QStringLiteral("pause used %1 ms of CPU").arg(cpuMs)));
+}
+
+// The flash of a streak of ten lasts three seconds; "Suite" pressed meanwhile
+// must start the next turn at once, not after the flash.
+void WindowTest::suiteWorksDuringTheStreakFlash()
+{
+    Game &game = m_window->game();
+    game.settings().TypeExercice = 6;
+    m_window->Jeu_Suivant();
+    game.turn().Serie = 9;
+    const int flashedWord = game.turn().NumeroMot;
+    int wordAfterSuite = -1;
+    QTimer::singleShot(500, this, [&] {
+        clickButton(m_window->PixigneOK);
+        wordAfterSuite = game.turn().NumeroMot;
+    });
+    QTest::mouseClick(m_window->board(), Qt::LeftButton, {}, cellCentre(game.turn().PositionBonne));
+    QElapsedTimer wall;
+    wall.start();
+    m_window->test_reponse();
+
+    QVERIFY(wall.elapsed() >= 2900);
+    QVERIFY(wordAfterSuite != -1);
+    QVERIFY(wordAfterSuite != flashedWord);
+    QCOMPARE(game.turn().NumeroMot, wordAfterSuite);
+    QCOMPARE(int(game.turn().Serie), 0);
+    QVERIFY(game.turn().ReponduCeTour);
+    QCOMPARE(TestSets::markAt(game.board(), QPoint(140, 230)), 5);
+    QCOMPARE(TestSets::markAt(game.board(), QPoint(180, 230)), 5);
 }
 
 QTEST_MAIN(WindowTest)
