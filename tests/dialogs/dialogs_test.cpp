@@ -12,21 +12,23 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
 namespace {
 
-GameSettings settingsOf(int style, int mode, int mini, int maxi, bool accents, bool traits)
+// Settings written as in the settings file's order: "style mode mini maxi
+// accents traits", e.g. "1 1 1 24 1 1" for the defaults.
+GameSettings settingsOf(const QString &fixture)
 {
+    const QStringList v = fixture.split(QLatin1Char(' '));
     GameSettings s;
-    s.StyleCaracteres = std::uint8_t(style);
-    s.TypeExercice = std::uint8_t(mode);
-    s.TailleMini = std::uint8_t(mini);
-    s.TailleMaxi = std::uint8_t(maxi);
-    s.MotsAccentues = accents;
-    s.TraitsApparents = traits;
+    s.StyleCaracteres = std::uint8_t(v.at(0).toInt());
+    s.TypeExercice = std::uint8_t(v.at(1).toInt());
+    s.TailleMini = std::uint8_t(v.at(2).toInt());
+    s.TailleMaxi = std::uint8_t(v.at(3).toInt());
+    s.MotsAccentues = v.at(4) == QLatin1String("1");
+    s.TraitsApparents = v.at(5) == QLatin1String("1");
     return s;
 }
 
@@ -48,11 +50,21 @@ void typeSize(QLineEdit *field, const QString &text)
     }
 }
 
-std::unique_ptr<QDialog> makeInfoDialog(const QString &which)
+// "settings", "rules" or "help"; the settings dialog works on the given state.
+std::unique_ptr<QDialog> makeDialog(const QString &which, GameSettings &settings, TurnState &turn)
 {
+    if (which == QLatin1String("settings"))
+        return std::make_unique<TOKBottomDlgParam>(settings, turn);
     if (which == QLatin1String("rules"))
         return std::make_unique<TOKBottomDlgLogo>();
     return std::make_unique<TOKBottomDlgAide>();
+}
+
+std::unique_ptr<QDialog> makeInfoDialog(const QString &which)
+{
+    static GameSettings unused;
+    static TurnState unusedTurn;
+    return makeDialog(which, unused, unusedTurn);
 }
 
 QPlainTextEdit *memoOf(QDialog *dialog)
@@ -74,8 +86,8 @@ private slots:
     void challengeModeFromFile();
     void hiddenTraitsSurviveConfirm();
     void cancelRestoresControlsAndKeepsSettings();
-    void keysNeverCloseSettings_data();
-    void keysNeverCloseSettings();
+    void keysNeverClose_data();
+    void keysNeverClose();
     void otherCloseRunsNoHandler();
     void focusStartsOnModesAndTabsInOrder();
     void windowFrames_data();
@@ -86,52 +98,37 @@ private slots:
     void copyIsInert();
     void copySitsInItsGap_data() { addCopyRows(); }
     void copySitsInItsGap();
-    void quitButtonsClose_data() { addInfoRows(); }
+    void quitButtonsClose_data();
     void quitButtonsClose();
-    void escapeKeepsInfoOpen_data() { addInfoRows(); }
-    void escapeKeepsInfoOpen();
 
 private:
     static void addCopyRows();
-    static void addInfoRows();
 };
 
 void DialogsTest::fillShowsSettings_data()
 {
-    QTest::addColumn<int>("style");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("mini");
-    QTest::addColumn<int>("maxi");
-    QTest::addColumn<bool>("accents");
-    QTest::addColumn<bool>("traits");
+    QTest::addColumn<QString>("stored");
     QTest::addColumn<int>("styleItem");
     QTest::addColumn<int>("modeItem");
     QTest::addColumn<QString>("miniText");
     QTest::addColumn<QString>("maxiText");
 
-    QTest::newRow("defaults") << 1 << 1 << 1 << 24 << true << true << 0 << 0 << "1 " << "24";
-    QTest::newRow("capitals, mode 4, twelve only")
-        << 3 << 4 << 12 << 12 << false << false << 2 << 3 << "12" << "12";
-    QTest::newRow("mode 7 shows the last mode")
-        << 2 << 7 << 5 << 9 << true << false << 1 << 5 << "5 " << "9 ";
+    QTest::newRow("defaults") << "1 1 1 24 1 1" << 0 << 0 << "1 " << "24";
+    QTest::newRow("capitals, mode 4, twelve only") << "3 4 12 12 0 0" << 2 << 3 << "12" << "12";
+    QTest::newRow("mode 7 shows the last mode") << "2 7 5 9 1 0" << 1 << 5 << "5 " << "9 ";
 }
 
 void DialogsTest::fillShowsSettings()
 {
-    QFETCH(int, style);
-    QFETCH(int, mode);
-    QFETCH(int, mini);
-    QFETCH(int, maxi);
-    QFETCH(bool, accents);
-    QFETCH(bool, traits);
-    GameSettings settings = settingsOf(style, mode, mini, maxi, accents, traits);
+    QFETCH(QString, stored);
+    GameSettings settings = settingsOf(stored);
     TurnState turn;
     TOKBottomDlgParam dialog(settings, turn);
 
     QTEST(dialog.caractItems->checkedId(), "styleItem");
     QTEST(dialog.exercicesItems->checkedId(), "modeItem");
-    QCOMPARE(dialog.BoxAccents->isChecked(), accents);
-    QCOMPARE(dialog.BoxTraits->isChecked(), traits);
+    QCOMPARE(dialog.BoxAccents->isChecked(), settings.MotsAccentues);
+    QCOMPARE(dialog.BoxTraits->isChecked(), settings.TraitsApparents);
     QTEST(dialog.MaskMini->displayText(), "miniText");
     QTEST(dialog.MaskMaxi->displayText(), "maxiText");
 }
@@ -195,7 +192,7 @@ void DialogsTest::challengeModeFromFile_data()
 void DialogsTest::challengeModeFromFile()
 {
     QFETCH(bool, confirm);
-    GameSettings settings = settingsOf(1, 7, 1, 24, true, true);
+    GameSettings settings = settingsOf(QStringLiteral("1 7 1 24 1 1"));
     TurnState turn;
     TOKBottomDlgParam dialog(settings, turn);
     dialog.show();
@@ -209,7 +206,7 @@ void DialogsTest::challengeModeFromFile()
 // The box is hidden, so nothing may untick it on the way through.
 void DialogsTest::hiddenTraitsSurviveConfirm()
 {
-    GameSettings settings = settingsOf(2, 3, 4, 9, false, false);
+    GameSettings settings = settingsOf(QStringLiteral("2 3 4 9 0 0"));
     TurnState turn;
     TOKBottomDlgParam dialog(settings, turn);
     dialog.show();
@@ -217,12 +214,12 @@ void DialogsTest::hiddenTraitsSurviveConfirm()
 
     click(dialog.Pixigne1);
 
-    QCOMPARE(settings, settingsOf(2, 3, 4, 9, false, false));
+    QCOMPARE(settings, settingsOf(QStringLiteral("2 3 4 9 0 0")));
 }
 
 void DialogsTest::cancelRestoresControlsAndKeepsSettings()
 {
-    const GameSettings before = settingsOf(2, 3, 4, 9, false, true);
+    const GameSettings before = settingsOf(QStringLiteral("2 3 4 9 0 1"));
     GameSettings settings = before;
     TurnState turn;
     turn.ParamValide = true; // left by an earlier confirm
@@ -246,35 +243,41 @@ void DialogsTest::cancelRestoresControlsAndKeepsSettings()
     QCOMPARE(dialog.MaskMaxi->displayText(), QStringLiteral("9 "));
 }
 
-void DialogsTest::keysNeverCloseSettings_data()
+void DialogsTest::keysNeverClose_data()
 {
+    QTest::addColumn<QString>("which");
     QTest::addColumn<int>("key");
     QTest::addColumn<bool>("inSizeField");
 
-    QTest::newRow("escape on the modes") << int(Qt::Key_Escape) << false;
-    QTest::newRow("escape in a size field") << int(Qt::Key_Escape) << true;
-    QTest::newRow("return on the modes") << int(Qt::Key_Return) << false;
-    QTest::newRow("return in a size field") << int(Qt::Key_Return) << true;
-    QTest::newRow("keypad enter in a size field") << int(Qt::Key_Enter) << true;
+    QTest::newRow("settings: escape on the modes") << "settings" << int(Qt::Key_Escape) << false;
+    QTest::newRow("settings: escape in a size field") << "settings" << int(Qt::Key_Escape) << true;
+    QTest::newRow("settings: return on the modes") << "settings" << int(Qt::Key_Return) << false;
+    QTest::newRow("settings: return in a size field") << "settings" << int(Qt::Key_Return) << true;
+    QTest::newRow("settings: keypad enter") << "settings" << int(Qt::Key_Enter) << true;
+    QTest::newRow("rules: escape") << "rules" << int(Qt::Key_Escape) << false;
+    QTest::newRow("help: escape") << "help" << int(Qt::Key_Escape) << false;
+    QTest::newRow("help: return") << "help" << int(Qt::Key_Return) << false;
 }
 
-void DialogsTest::keysNeverCloseSettings()
+// Only the image buttons (and the close box of the information dialogs) close.
+void DialogsTest::keysNeverClose()
 {
+    QFETCH(QString, which);
     QFETCH(int, key);
     QFETCH(bool, inSizeField);
-    const GameSettings before = settingsOf(1, 2, 3, 14, true, true);
+    const GameSettings before = settingsOf(QStringLiteral("1 2 3 14 1 1"));
     GameSettings settings = before;
     TurnState turn;
     turn.ParamValide = true;
-    TOKBottomDlgParam dialog(settings, turn);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    std::unique_ptr<QDialog> dialog = makeDialog(which, settings, turn);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
     if (inSizeField)
-        dialog.MaskMaxi->setFocus();
+        static_cast<TOKBottomDlgParam *>(dialog.get())->MaskMaxi->setFocus();
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
 
-    QVERIFY(dialog.isVisible());
+    QVERIFY(dialog->isVisible());
     QCOMPARE(settings, before);
     QVERIFY(turn.ParamValide);
 }
@@ -282,7 +285,7 @@ void DialogsTest::keysNeverCloseSettings()
 // Neither handler runs: the settings and ParamValide stay as they were.
 void DialogsTest::otherCloseRunsNoHandler()
 {
-    const GameSettings before = settingsOf(3, 5, 2, 8, true, false);
+    const GameSettings before = settingsOf(QStringLiteral("3 5 2 8 1 0"));
     GameSettings settings = before;
     TurnState turn;
     turn.ParamValide = true;
@@ -300,7 +303,7 @@ void DialogsTest::otherCloseRunsNoHandler()
 
 void DialogsTest::focusStartsOnModesAndTabsInOrder()
 {
-    GameSettings settings = settingsOf(2, 3, 1, 24, true, true);
+    GameSettings settings = settingsOf(QStringLiteral("2 3 1 24 1 1"));
     TurnState turn;
     TOKBottomDlgParam dialog(settings, turn);
     dialog.show();
@@ -334,9 +337,7 @@ void DialogsTest::windowFrames()
     QFETCH(QSize, client);
     GameSettings settings;
     TurnState turn;
-    std::unique_ptr<QDialog> dialog = which == QLatin1String("settings")
-                                          ? std::make_unique<TOKBottomDlgParam>(settings, turn)
-                                          : makeInfoDialog(which);
+    std::unique_ptr<QDialog> dialog = makeDialog(which, settings, turn);
     QWidget owner; // dialogs are centred on the screen, not on their owner
     owner.setGeometry(0, 0, 200, 100);
     dialog->setParent(&owner, dialog->windowFlags());
@@ -452,7 +453,7 @@ void DialogsTest::copySitsInItsGap()
     QCOMPARE(inkIn(place.right() + 1, place.right() + 12), inGap);
 }
 
-void DialogsTest::addInfoRows()
+void DialogsTest::quitButtonsClose_data()
 {
     QTest::addColumn<QString>("which");
     QTest::newRow("rules") << "rules";
@@ -466,30 +467,11 @@ void DialogsTest::quitButtonsClose()
     TPixigne *quit = which == QLatin1String("rules")
                          ? static_cast<TOKBottomDlgLogo *>(dialog.get())->Pixigne2
                          : static_cast<TOKBottomDlgAide *>(dialog.get())->PixigneQuitter;
-    bool closedByButton = true;
-    QTimer::singleShot(0, quit, [quit] { click(quit); });
-    // Ends a modal loop that the button failed to end.
-    QTimer::singleShot(3000, dialog.get(), [&] {
-        closedByButton = false;
-        dialog->done(QDialog::Rejected);
-    });
-
-    dialog->exec();
-
-    QVERIFY(closedByButton);
-    QVERIFY(!dialog->isVisible());
-}
-
-void DialogsTest::escapeKeepsInfoOpen()
-{
-    QFETCH(QString, which);
-    std::unique_ptr<QDialog> dialog = makeInfoDialog(which);
     dialog->show();
-    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
 
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    click(quit);
 
-    QVERIFY(dialog->isVisible());
+    QVERIFY(!dialog->isVisible());
 }
 
 QTEST_MAIN(DialogsTest)
