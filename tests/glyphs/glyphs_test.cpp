@@ -57,6 +57,8 @@ private slots:
     void lettersStayWithinTheirStyleRows();
     void accentedLettersAddOnlyTheirMarkToTheBase_data();
     void accentedLettersAddOnlyTheirMarkToTheBase();
+    void lettersAreUnbrokenStrokes_data();
+    void lettersAreUnbrokenStrokes();
     void joinedGlyphsMeetTheCellEdgesAtTheLinkRows_data();
     void joinedGlyphsMeetTheCellEdgesAtTheLinkRows();
     void everyPairOfJoinedLettersFormsOneLine();
@@ -215,6 +217,40 @@ void GlyphsTest::accentedLettersAddOnlyTheirMarkToTheBase()
         }
     }
     QCOMPARE(changedInMarkRows > 0, markTop <= markBottom);
+}
+
+void GlyphsTest::lettersAreUnbrokenStrokes_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<int>("pieces");
+    const char *const styles[] = {"joined", "print", "capital"};
+    for (int style = kJoined; style <= kCapitals; ++style) {
+        const char *const styleName = styles[style - 1];
+        const bool lower = style != kCapitals;
+        for (char letter = 'a'; letter <= 'z'; ++letter) {
+            const bool dotted = lower && (letter == 'i' || letter == 'j');
+            QTest::addRow("%s %c", styleName, letter) << style << letter - 'a' << (dotted ? 2 : 1);
+        }
+        for (int i = 0; i < kAccented.size(); ++i) {
+            const QChar c = kAccented.at(i);
+            // The cedilla hangs from the c; a diaeresis is two dots; on i the
+            // accent takes the place of the dot.
+            int pieces = c == u'ç' ? 1 : (c == u'ë' || c == u'ï' || c == u'ö' || c == u'ü') ? 3 : 2;
+            if (!lower)
+                pieces = 1;
+            QTest::addRow("%s %s", styleName, QString(c).toUtf8().constData()) << style << kFirstAccented + i << pieces;
+        }
+    }
+}
+
+// A stray pixel or a gap in a stroke shows up as an extra piece.
+void GlyphsTest::lettersAreUnbrokenStrokes()
+{
+    QFETCH(int, style);
+    QFETCH(int, slot);
+    QFETCH(int, pieces);
+    QCOMPARE(inkPieces(glyphs(style).cell(slot)), pieces);
 }
 
 void GlyphsTest::joinedGlyphsMeetTheCellEdgesAtTheLinkRows_data()

@@ -31,4 +31,36 @@ inline QRect inkBox(const QImage &cell)
     return box;
 }
 
+// Number of separate pieces of ink, pixels touching by a side or a corner
+// counting as one piece (the eye joins diagonal neighbours).
+inline int inkPieces(const QImage &cell)
+{
+    QList<bool> seen(cell.width() * cell.height(), false);
+    int pieces = 0;
+    for (int start = 0; start < seen.size(); ++start) {
+        if (seen[start] || !isInk(cell, start % cell.width(), start / cell.width()))
+            continue;
+        ++pieces;
+        QList<int> todo{start};
+        seen[start] = true;
+        while (!todo.isEmpty()) {
+            const int at = todo.takeLast();
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int x = at % cell.width() + dx;
+                    const int y = at / cell.width() + dy;
+                    if (x < 0 || y < 0 || x >= cell.width() || y >= cell.height())
+                        continue;
+                    const int next = y * cell.width() + x;
+                    if (!seen[next] && isInk(cell, x, y)) {
+                        seen[next] = true;
+                        todo << next;
+                    }
+                }
+            }
+        }
+    }
+    return pieces;
+}
+
 } // namespace InkScan
