@@ -16,7 +16,7 @@ bool isScreenedAccent(unsigned char byte)
     }
 }
 
-bool hasScreenedAccent(const QByteArray &text)
+bool hasScreenedAccent(QByteArrayView text)
 {
     for (char c : text) {
         if (isScreenedAccent(static_cast<unsigned char>(c)))
@@ -35,7 +35,7 @@ static bool isVowel(char c)
     }
 }
 
-bool alternates(const QByteArray &noun)
+bool alternates(QByteArrayView noun)
 {
     if (noun.isEmpty())
         return true;
@@ -50,24 +50,24 @@ bool alternates(const QByteArray &noun)
 
 bool accepts(int index, const GameSettings &settings, int motPrecedent)
 {
-    const QByteArray name = WordList::name(index);
+    // Every rule is a pure test, so the first refusal decides.
+    const QByteArrayView name = WordList::nameView(index);
     const int n = WordList::nounLength(name);
-    bool ok = true;
     if (n < settings.TailleMini || n > settings.TailleMaxi)
-        ok = false;
+        return false;
     if ((index == WordList::kMinitel || index == WordList::kTourEiffel) && settings.StyleCaracteres < 3)
-        ok = false;
+        return false;
     if (index == motPrecedent)
-        ok = false;
+        return false;
     const bool firstSteps = settings.TypeExercice == 2;
     if ((!settings.MotsAccentues || firstSteps) && hasScreenedAccent(name))
-        ok = false;
+        return false;
     if (firstSteps) {
-        const QByteArray noun = WordList::noun(name);
+        const QByteArrayView noun = n > 0 ? name.last(n) : QByteArrayView();
         if (noun.contains(' ') || noun.contains('\'') || noun.contains('-') || !alternates(noun))
-            ok = false;
+            return false;
     }
-    return ok;
+    return true;
 }
 
 int draw(RandomSource &random, const GameSettings &settings, int motPrecedent, int *attempts)

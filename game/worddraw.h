@@ -2,7 +2,7 @@
 
 #include "gamesettings.h"
 
-#include <QByteArray>
+#include <QByteArrayView>
 
 class RandomSource;
 
@@ -13,9 +13,9 @@ constexpr int kMaxAttempts = 30000;
 
 // One of the fourteen accented letters screened out (code page 1252 bytes).
 bool isScreenedAccent(unsigned char byte);
-bool hasScreenedAccent(const QByteArray &text);
+bool hasScreenedAccent(QByteArrayView text);
 // Strict consonant/vowel alternation; vowels are a, e, i, o, u, y only.
-bool alternates(const QByteArray &noun);
+bool alternates(QByteArrayView noun);
 
 // Whether entry `index` may be the next target under `settings`.
 bool accepts(int index, const GameSettings &settings, int motPrecedent);

@@ -1,5 +1,7 @@
 #include "wordlist.h"
 
+#include <array>
+
 namespace WordList {
 
 // Octal escapes are code page 1252 bytes (\340 à, \342 â, \347 ç, \350 è,
@@ -135,11 +137,25 @@ QByteArray entry(int index)
     return QByteArray(Noms[index]);
 }
 
+QByteArrayView nameView(int index)
+{
+    // The names are cut out of the entries once; the draw looks at up to
+    // 30000 of them per turn.
+    static const auto names = [] {
+        std::array<QByteArrayView, kCount> views;
+        for (int i = 0; i < kCount; ++i) {
+            const QByteArrayView e(Noms[i]);
+            const qsizetype slash = e.indexOf('/');
+            views[i] = slash < 0 ? e : e.first(slash);
+        }
+        return views;
+    }();
+    return names[index];
+}
+
 QByteArray name(int index)
 {
-    const QByteArray e = entry(index);
-    const int slash = e.indexOf('/');
-    return slash < 0 ? e : e.left(slash);
+    return nameView(index).toByteArray();
 }
 
 QByteArray key(int index)
@@ -149,7 +165,7 @@ QByteArray key(int index)
     return slash < 0 ? QByteArray() : e.mid(slash + 1, 8);
 }
 
-int nounLength(const QByteArray &name)
+int nounLength(QByteArrayView name)
 {
     if (name.size() >= 2 && name.at(1) == '\'')
         return int(name.size()) - 2;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 
 // The game's fixed vocabulary: 609 entries "name/KEY" in code page 1252.
 // Indices matter (the draw excludes two by index, the settings file stores
@@ -18,11 +19,12 @@ extern const char *const Noms[kCount];
 /* 0 <= index < kCount for all three. */
 QByteArray entry(int index);
 QByteArray name(int index);  // text before the first slash
+QByteArrayView nameView(int index); // the same, without a copy (for the draw's hot loop)
 QByteArray key(int index);   // at most 8 characters after the first slash
 
 // Length in bytes of the noun of a name: after "l'" when the apostrophe is
 // the second character, else after the first space.
-int nounLength(const QByteArray &name);
+int nounLength(QByteArrayView name);
 QByteArray noun(const QByteArray &name);
 
 } // namespace WordList
