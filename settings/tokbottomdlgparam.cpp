@@ -136,8 +136,8 @@ QLineEdit *TOKBottomDlgParam::addSizeField(QPoint position)
     field->setGeometry(QRect(position, QSize(25, 21)));
     // Two positions, digits only; an empty position shows as a blank.
     field->setInputMask(QStringLiteral("99; "));
-    // The group boxes take the dialog's aqua; the fields keep the ordinary base.
-    field->setAutoFillBackground(true);
+    // The fields draw on the palette's base, so they keep the ordinary
+    // background while everything around them takes the dialog's aqua.
     return field;
 }
 
@@ -146,9 +146,10 @@ int TOKBottomDlgParam::readNumber(const QString &text)
     qsizetype i = 0;
     while (i < text.size() && text.at(i) == QLatin1Char(' '))
         ++i;
+    const auto isDigit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
     int value = 0;
-    // Two positions at most in the fields; the cap only guards other callers.
-    for (; i < text.size() && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9') && value < 100000; ++i)
+    // The fields hold two positions; the cap only keeps longer texts from overflowing.
+    for (; i < text.size() && isDigit(text.at(i)) && value < 100000; ++i)
         value = value * 10 + text.at(i).digitValue();
     return value;
 }
