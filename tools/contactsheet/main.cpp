@@ -56,6 +56,17 @@ QString slotLabel(int index)
     return QString::number(index);
 }
 
+int cellsHeight(const ImageSet &set, int perLine)
+{
+    const int lines = (set.count() + perLine - 1) / perLine;
+    return kLabel + lines * (set.cellSize().height() * kCellScale + kLabel + kGap);
+}
+
+int namesHeight(int count)
+{
+    return 3 * (kLabel + count * (GlyphSets::kGlyphCell.height() * kNameScale + kGap));
+}
+
 // Draws every cell of `set` magnified with its slot number; returns the height used.
 int drawCells(QPainter &painter, int top, const SetView &view, int perLine)
 {
@@ -68,8 +79,7 @@ int drawCells(QPainter &painter, int top, const SetView &view, int perLine)
         painter.drawText(x, rowTop + kLabel - 4, slotLabel(i));
         painter.drawImage(x, rowTop + kLabel, view.set->cell(i).scaled(cell));
     }
-    const int lines = (view.set->count() + perLine - 1) / perLine;
-    return kLabel + lines * (cell.height() + kLabel + kGap);
+    return cellsHeight(*view.set, perLine);
 }
 
 // The name line exactly as the game draws it: rows 170-198 of the board.
@@ -82,7 +92,7 @@ QImage nameLine(Game &game, int style, const QString &name)
     return game.board().copy(0, kNameTop, Game::kBoardWidth, GlyphSets::kGlyphCell.height());
 }
 
-int drawNames(QPainter &painter, int top, Game &game, const QStringList &names)
+void drawNames(QPainter &painter, int top, Game &game, const QStringList &names)
 {
     static const char *const styles[] = {"1 Minuscules attachées", "2 Minuscules d'imprimerie", "3 Majuscules"};
     const int lineHeight = GlyphSets::kGlyphCell.height() * kNameScale;
@@ -97,7 +107,6 @@ int drawNames(QPainter &painter, int top, Game &game, const QStringList &names)
             y += lineHeight + kGap;
         }
     }
-    return y - top;
 }
 
 } // namespace
@@ -119,20 +128,21 @@ int main(int argc, char **argv)
     SilentServices services;
     Game game(services, sets);
 
-    const int width = 2 * kGap + Game::kBoardWidth * (1 + kNameScale) + kGap;
-    const int height = 3 * 900 + 500 + 3 * (kLabel + names.size() * (29 * kNameScale + kGap)) + kGap;
+    const SetView glyphViews[] = {{&sets.Alphabet, "Alphabet"}, {&sets.AlphaMin, "AlphaMin"}, {&sets.AlphaMaj, "AlphaMaj"}};
+    const int width = 3 * kGap + Game::kBoardWidth * (1 + kNameScale);
+    const int height = kGap + 3 * (cellsHeight(sets.Alphabet, kCellsPerLine) + kGap)
+                       + cellsHeight(sets.Touches, GlyphSets::kMarkCount) + kGap + namesHeight(int(names.size())) + kGap;
     QImage sheet(width, height, QImage::Format_RGB32);
     sheet.fill(kPaper);
     QPainter painter(&sheet);
     int y = kGap;
-    const SetView glyphViews[] = {{&sets.Alphabet, "Alphabet"}, {&sets.AlphaMin, "AlphaMin"}, {&sets.AlphaMaj, "AlphaMaj"}};
     for (const SetView &view : glyphViews)
         y += drawCells(painter, y, view, kCellsPerLine) + kGap;
-    y += drawCells(painter, y, {&sets.Touches, "Touches"}, 6) + kGap;
-    y += drawNames(painter, y, game, names);
+    y += drawCells(painter, y, {&sets.Touches, "Touches"}, GlyphSets::kMarkCount) + kGap;
+    drawNames(painter, y, game, names);
     painter.end();
 
-    if (!sheet.copy(0, 0, width, y + kGap).save(out)) {
+    if (!sheet.save(out)) {
         std::fprintf(stderr, "contactsheet: cannot write %s\n", qPrintable(out));
         return 1;
     }
