@@ -103,7 +103,7 @@ bool Game::MiseAJourImage()
         }
         table[p] = index;
         m_turn.CleImage = WordList::key(index);
-        if (!drawPictureCell(p, index))
+        if (!drawPictureCell(p))
             return false;
     }
     {
@@ -119,7 +119,7 @@ bool Game::MiseAJourImage()
     return true;
 }
 
-bool Game::drawPictureCell(int cell, int /*entry*/)
+bool Game::drawPictureCell(int cell)
 {
     const PictureLoader::Result picture = PictureLoader::load(picturePath(m_turn.CleImage));
     if (picture.image.isNull()) {

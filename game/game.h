@@ -53,7 +53,6 @@ public:
     const GameSettings &settings() const { return m_settings; }
     TurnState &turn() { return m_turn; }
     const TurnState &turn() const { return m_turn; }
-    RandomSource &random() { return m_random; }
     QString settingsFilePath() const;
     QString picturePath(const QByteArray &key) const;
 
@@ -61,7 +60,8 @@ public:
     void clearBoard();
 
 private:
-    bool drawPictureCell(int cell, int entry);
+    // Reads the picture of CleImage into `cell`; false when it cannot be read.
+    bool drawPictureCell(int cell);
     void drawMark(int index, QPoint at);
     void drawStreak();
     void flashStreakOfTen();
