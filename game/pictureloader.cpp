@@ -34,6 +34,10 @@ qint64 announcedDataEnd(const QByteArray &header)
     } else {
         return -1;
     }
+    // A header the size check or the decoder refuses anyway: its product
+    // could overflow, so leave it to them.
+    if (width < 0 || width > kMaxSide || height > kMaxSide || bits > 32)
+        return -1;
     const qint64 stride = ((width * bits + 31) / 32) * 4;
     return dataOffset + stride * height;
 }
