@@ -6,3 +6,5 @@ scripts/install-deps.sh
 scripts/build.sh
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+../scripts/ci-sanitizers.sh
+../scripts/ci-fuzz.sh

@@ -327,7 +327,9 @@ void SoakTest::longRandomPlayKeepsEveryInvariant()
     }
     for (int mode = 1; mode <= 7; ++mode)
         QVERIFY2(player.modeSteps[mode] > steps / 100, qPrintable(QStringLiteral("mode %1 barely played").arg(mode)));
-    QVERIFY2(player.flashes() > 0, "no streak of ten was reached");
+    // A shortened run may well end before any streak of ten.
+    if (steps >= 50000)
+        QVERIFY2(player.flashes() > 0, "no streak of ten was reached");
 
     const long lateKb = residentKb();
     qInfo("resident memory: %ld kB after %d steps, %ld kB after %d; %d streak flashes",
