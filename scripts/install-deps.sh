@@ -6,7 +6,8 @@ set -eu
 PACKAGES="cmake g++ make pkg-config
 qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev qt6-qpa-plugins
 libbenchmark-dev
-fonts-dejavu-core fonts-wine"
+fonts-dejavu-core fonts-wine
+clang libclang-rt-14-dev valgrind"
 
 missing=""
 for p in $PACKAGES; do
