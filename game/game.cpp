@@ -33,10 +33,11 @@ int markX(int cell) { return 78 * cell - 47; }
 
 } // namespace
 
-Game::Game(GameServices &services, const GlyphSets &sets, QString workDir)
+Game::Game(GameServices &services, const GlyphSets &sets, QString workDir, QString settingsDir)
     : m_services(services)
     , m_sets(sets)
     , m_workDir(std::move(workDir))
+    , m_settingsDir(std::move(settingsDir))
     , m_board(kBoardWidth, kBoardHeight, QImage::Format_RGB32)
 {
     clearBoard();
@@ -52,7 +53,8 @@ void Game::clearBoard()
 
 QString Game::settingsFilePath() const
 {
-    return m_workDir.isEmpty() ? SettingsFile::kFileName : QDir(m_workDir).filePath(SettingsFile::kFileName);
+    const QString &dir = m_settingsDir.isEmpty() ? m_workDir : m_settingsDir;
+    return dir.isEmpty() ? SettingsFile::kFileName : QDir(dir).filePath(SettingsFile::kFileName);
 }
 
 QString Game::picturePath(const QByteArray &key) const

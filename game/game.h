@@ -20,9 +20,9 @@ public:
     static constexpr int kBoardWidth = 331;
     static constexpr int kBoardHeight = 255;
 
-    // `workDir` holds images/ and imolectu.dat; empty means the current
-    // working directory.
-    Game(GameServices &services, const GlyphSets &sets, QString workDir = {});
+    // `workDir` holds images/ and, unless `settingsDir` is given,
+    // imolectu.dat; empty means the current working directory.
+    Game(GameServices &services, const GlyphSets &sets, QString workDir = {}, QString settingsDir = {});
 
     // Start-up: defaults, settings file over them, first draw.
     void Init();
@@ -70,6 +70,7 @@ private:
     GameServices &m_services;
     const GlyphSets &m_sets;
     QString m_workDir;
+    QString m_settingsDir;
     GameSettings m_settings;
     TurnState m_turn;
     RandomSource m_random;
