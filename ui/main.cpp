@@ -1,3 +1,4 @@
+#include "datapaths.h"
 #include "tcadregeneral.h"
 
 #include <QApplication>
@@ -8,11 +9,14 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lecture"));
+    // Ties the window to the installed menu entry (its icon and name).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.velune.Lecture"));
     const QString icon = QStringLiteral(":/icon/lecture.xpm");
     if (QFile::exists(icon))
         QApplication::setWindowIcon(QIcon(icon));
 
-    TCadreGeneral window;
+    const DataPaths::Folders folders = DataPaths::forThisRun();
+    TCadreGeneral window(GlyphSets::fromResources(), folders.workDir, folders.settingsDir);
     window.show();
     return app.exec();
 }

@@ -31,9 +31,15 @@ TCadreGeneral::TCadreGeneral(QWidget *parent)
 }
 
 TCadreGeneral::TCadreGeneral(GlyphSets sets, QWidget *parent)
+    : TCadreGeneral(std::move(sets), {}, {}, parent)
+{
+}
+
+TCadreGeneral::TCadreGeneral(GlyphSets sets, const QString &workDir, const QString &settingsDir,
+                             QWidget *parent)
     : QWidget(parent)
     , m_sets(std::move(sets))
-    , m_game(*this, m_sets)
+    , m_game(*this, m_sets, workDir, settingsDir)
 {
     // Minimise and close but no maximise: the layout is pixel-fixed.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint

@@ -26,6 +26,10 @@ public:
     // With the letter and mark sets of the program's resources.
     explicit TCadreGeneral(QWidget *parent = nullptr);
     explicit TCadreGeneral(GlyphSets sets, QWidget *parent = nullptr);
+    // Pictures under `workDir`/images, the settings file in `settingsDir`
+    // (see Game); empty strings mean the working directory.
+    TCadreGeneral(GlyphSets sets, const QString &workDir, const QString &settingsDir,
+                  QWidget *parent = nullptr);
 
     Game &game() { return m_game; }
     Tmonimage *board() const { return m_board; }

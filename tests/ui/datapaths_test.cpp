@@ -1,0 +1,84 @@
+#include "datapaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Which folders a run uses: the working folder when it holds the pictures,
+// else the installed copy's pictures with the user's own settings folder.
+class DataPathsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void choose_data();
+    void choose();
+};
+
+namespace {
+
+enum class Pictures { None, Folder, File };
+
+void makePictures(const QString &dir, Pictures kind)
+{
+    QVERIFY(QDir().mkpath(dir));
+    if (kind == Pictures::Folder)
+        QVERIFY(QDir(dir).mkdir(QStringLiteral("images")));
+    if (kind == Pictures::File) {
+        QFile f(dir + QStringLiteral("/images"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+}
+
+} // namespace
+
+void DataPathsTest::choose_data()
+{
+    QTest::addColumn<int>("working");   // Pictures in the working folder
+    QTest::addColumn<int>("installed"); // Pictures in <prefix>/share/lecture
+    QTest::addColumn<QString>("prefix"); // below the temporary root
+    QTest::addColumn<bool>("userData");
+    QTest::addColumn<bool>("useInstalled");
+
+    const int none = int(Pictures::None), folder = int(Pictures::Folder), file = int(Pictures::File);
+    QTest::newRow("run folder") << folder << folder << "usr" << true << false;
+    QTest::newRow("run folder without an installed copy") << folder << none << "usr" << true << false;
+    QTest::newRow("installed copy") << none << folder << "usr" << true << true;
+    QTest::newRow("installed under another prefix") << none << folder << "opt/kids/lecture" << true << true;
+    // A file named images is not a pictures folder.
+    QTest::newRow("images file in the working folder") << file << folder << "usr" << true << true;
+    QTest::newRow("images file in the installed folder") << none << file << "usr" << true << false;
+    QTest::newRow("no pictures anywhere") << none << none << "usr" << true << false;
+    QTest::newRow("no user data folder") << none << folder << "usr" << false << false;
+}
+
+void DataPathsTest::choose()
+{
+    QFETCH(int, working);
+    QFETCH(int, installed);
+    QFETCH(QString, prefix);
+    QFETCH(bool, userData);
+    QFETCH(bool, useInstalled);
+
+    QTemporaryDir root;
+    const QString work = root.filePath(QStringLiteral("home/child"));
+    const QString bin = root.filePath(prefix + QStringLiteral("/bin"));
+    const QString data = root.filePath(prefix + QStringLiteral("/share/lecture"));
+    const QString user = userData ? root.filePath(QStringLiteral("home/child/.local/share/Lecture")) : QString();
+    makePictures(work, Pictures(working));
+    makePictures(bin, Pictures::None);
+    makePictures(data, Pictures(installed));
+
+    const DataPaths::Folders folders = DataPaths::choose(work, bin, user);
+    if (useInstalled) {
+        QCOMPARE(folders.workDir, data);
+        QCOMPARE(folders.settingsDir, user);
+    } else {
+        // Empty: everything relative to the working directory, as ever.
+        QVERIFY(folders.workDir.isEmpty());
+        QVERIFY(folders.settingsDir.isEmpty());
+    }
+}
+
+QTEST_GUILESS_MAIN(DataPathsTest)
+#include "datapaths_test.moc"
