@@ -1,0 +1,155 @@
+#!/bin/sh
+# Checks Lecture as an installed program, from an existing build (build/ or
+# $BUILD): lays it out under a temporary DESTDIR and checks the layout,
+# validates the menu entry and the AppStream metainfo, builds the Debian
+# package and lists it. Leaves nothing behind.
+#
+# With --system (as root on Debian 12, with xvfb, xdotool and imagemagick):
+# also installs the package for real, starts Lecture from its menu entry's
+# Exec command under Xvfb for two new users' homes in turn, plays a turn,
+# quits with the quit button, checks each home's settings file and that the
+# installed files are untouched, then purges the package.
+set -eu
+cd "$(dirname "$0")/.."
+BUILD=${BUILD:-build}
+ID=org.velune.Lecture
+SYSTEM=0
+[ "${1:-}" = "--system" ] && SYSTEM=1
+
+work=$(mktemp -d)
+xvfb_pid=""
+cleanup() {
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "check-install: FAILED: $*" >&2; exit 1; }
+say() { echo "check-install: $*"; }
+
+# --- Layout under a temporary DESTDIR --------------------------------------
+DESTDIR="$work/dest" cmake --install "$BUILD" --prefix /usr >/dev/null
+root="$work/dest/usr"
+for f in bin/lecture share/lecture/PICTURES-NOTICES.txt \
+         share/applications/$ID.desktop share/metainfo/$ID.metainfo.xml \
+         share/icons/hicolor/scalable/apps/$ID.svg share/doc/lecture/LICENSE; do
+    [ -f "$root/$f" ] || fail "missing $f"
+done
+[ -x "$root/bin/lecture" ] || fail "bin/lecture is not executable"
+pictures=$(find "$root/share/lecture/images" -name '*.bmp' | wc -l)
+[ "$pictures" -eq 608 ] || fail "$pictures pictures installed, expected 608"
+for s in 16 22 24 32 48 64 128 256; do
+    png="$root/share/icons/hicolor/${s}x${s}/apps/$ID.png"
+    [ -f "$png" ] || fail "missing ${s}x${s} icon"
+    file "$png" | grep -q "PNG image data, $s x $s," || fail "${s}x${s} icon has the wrong size"
+done
+stray=$(cd "$root" && find . -type f | grep -Ev '^\./(bin/lecture|share/(lecture|applications|metainfo|icons/hicolor|doc/lecture)/)' || true)
+[ -z "$stray" ] || fail "unexpected files installed: $stray"
+say "layout: bin/lecture, $pictures pictures, 8 PNG icons + SVG, menu entry, metainfo"
+
+# --- Menu entry and metainfo ----------------------------------------------
+desktop-file-validate "$root/share/applications/$ID.desktop" 2>&1 | grep -v ': hint: ' || true
+desktop-file-validate "$root/share/applications/$ID.desktop" >/dev/null 2>&1 \
+    || { desktop-file-validate "$root/share/applications/$ID.desktop"; fail "desktop entry invalid"; }
+grep -qx "Icon=$ID" "$root/share/applications/$ID.desktop" || fail "menu entry names another icon"
+appstreamcli validate --no-net "$root/share/metainfo/$ID.metainfo.xml" >/dev/null \
+    || { appstreamcli validate --no-net "$root/share/metainfo/$ID.metainfo.xml"; fail "metainfo invalid"; }
+# The whole tree too: the metainfo's launchable must name the installed entry.
+appstreamcli validate-tree --no-net "$work/dest" >/dev/null \
+    || { appstreamcli validate-tree --no-net "$work/dest"; fail "installed tree invalid for AppStream"; }
+say "menu entry and metainfo valid"
+
+# --- Debian package --------------------------------------------------------
+(cd "$BUILD" && cpack -G DEB -B "$work/pkg" >/dev/null) || fail "cpack failed"
+deb=$(ls "$work"/pkg/lecture_*.deb)
+dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/images/.' > "$work/contents"
+dpkg-deb -c "$deb" | grep -c '/usr/share/lecture/images/.*\.bmp$' > "$work/bmps"
+cat "$work/contents"
+say "... and $(cat "$work/bmps") pictures under ./usr/share/lecture/images/"
+[ "$(cat "$work/bmps")" -eq 608 ] || fail "package holds $(cat "$work/bmps") pictures"
+depends=$(dpkg-deb -f "$deb" Depends)
+for p in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-wine; do
+    echo "$depends" | grep -q "$p" || fail "package does not depend on $p"
+done
+say "$(basename "$deb"): Section $(dpkg-deb -f "$deb" Section); Depends: $depends"
+
+[ "$SYSTEM" -eq 1 ] || exit 0
+
+# --- Installed for real, started for two users -----------------------------
+[ "$(id -u)" -eq 0 ] || fail "--system needs root"
+cp "$deb" "$work/lecture.deb"
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$work/lecture.deb" >/dev/null
+desktop=/usr/share/applications/$ID.desktop
+[ -f "$desktop" ] || fail "menu entry not installed"
+exec_cmd=$(sed -n 's/^Exec=//p' "$desktop")
+command -v "$exec_cmd" >/dev/null || fail "Exec command $exec_cmd not on PATH"
+dpkg -L lecture | sort > "$work/files-before"
+say "installed $(dpkg-query -W -f='${Package} ${Version}' lecture); menu Exec=$exec_cmd"
+
+display=:$((90 + $$ % 9))
+Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &
+xvfb_pid=$!
+sleep 1
+
+# Pixels of one colour in a PNG.
+count_colour() {
+    convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:round(mean*w*h)]' info:
+}
+# The ink of each letter style: joined, print, capitals.
+ink() {
+    case $1 in 1) echo 'rgb(87,87,255)' ;; 2) echo 'rgb(255,87,87)' ;; *) echo 'rgb(171,3,171)' ;; esac
+}
+
+# play_as HOME SHOWN_STYLE STYLE_PRESSES: checks that the first turn shows
+# its pictures and a name in the style expected from HOME's settings, plays
+# a turn, presses the style button that many times, then the quit button.
+# The window sits at (301, 130) without a window manager.
+play_as() {
+    home=$1
+    mkdir -p "$home"
+    (cd "$home" && env -u XDG_DATA_HOME -u XDG_CONFIG_HOME -u XDG_CACHE_HOME \
+        HOME="$home" DISPLAY="$display" "$exec_cmd" >"$home.log" 2>&1) &
+    app=$!
+    win=$(DISPLAY=$display timeout 20 xdotool search --sync --onlyvisible --name '^Lecture$' | head -n1)
+    [ -n "$win" ] || fail "no Lecture window for $home"
+    sleep 1
+    DISPLAY=$display import -window "$win" "$work/shot.png"
+    [ "$(count_colour "$work/shot.png" 'rgb(0,255,255)')" -lt 70000 ] || fail "no pictures on the board"
+    [ "$(count_colour "$work/shot.png" "$(ink "$2")")" -gt 150 ] || fail "name not in style $2 for $home"
+    click() { DISPLAY=$display xdotool mousemove --window "$win" "$1" "$2" click 1; sleep 0.4; }
+    click 48 102          # first picture
+    click 311 235         # "Suite"
+    i=0
+    while [ "$i" -lt "$3" ]; do click 20 235; i=$((i + 1)); done
+    click 116 273         # quit: bottom strip, second button
+    t=0
+    while kill -0 "$app" 2>/dev/null; do
+        t=$((t + 1)); [ "$t" -le 50 ] || fail "Lecture did not quit for $home"; sleep 0.2
+    done
+}
+
+# Two new users change the style once and twice; the first one then comes
+# back and finds the style of its own file.
+for run in "1 1 1" "2 1 2" "1 2 0"; do
+    set -- $run
+    n=$1
+    play_as "$work/home$n" "$2" "$3"
+    settings="$work/home$n/.local/share/Lecture/imolectu.dat"
+    [ -f "$settings" ] || fail "no settings file in home $n"
+    [ "$(head -c1 "$settings")" = "$((n + 1))" ] || fail "home $n saved another style"
+    say "home $n, name shown in style $2: $(cd "$work/home$n" && find . -type f | tr '\n' ' ')(saved style $((n + 1)))"
+    others=$(cd "$work/home$n" && find . -type f ! -path ./.local/share/Lecture/imolectu.dat ! -path './.cache/*')
+    [ -z "$others" ] || fail "home $n got other files: $others"
+done
+[ ! -e /usr/share/lecture/imolectu.dat ] || fail "settings written under /usr"
+dpkg -L lecture | sort | cmp -s - "$work/files-before" || fail "package file list changed"
+dpkg -V lecture || fail "installed files changed"
+[ -z "$(find /usr/share/lecture -newer "$work/files-before")" ] || fail "installed folder changed"
+
+DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq lecture >/dev/null
+left=""
+while read -r f; do
+    [ -f "$f" ] && left="$left $f"
+done < "$work/files-before"
+[ -z "$left" ] || fail "left after purge:$left"
+[ ! -e /usr/share/lecture ] || fail "/usr/share/lecture left after purge"
+say "played and quit in two homes, each with its own settings file; purged, nothing left"
