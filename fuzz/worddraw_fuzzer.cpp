@@ -61,6 +61,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     game.turn().Serie = in.ConsumeIntegralInRange<std::uint8_t>(0, 10);
     game.NouveauMot();
     checkTurn(game, services);
+    if (settings.StyleCaracteres < 1 || settings.StyleCaracteres > 3) {
+        // No letter set for this style: the name line keeps its blanks.
+        const int length = int(game.turn().NomAffiche.size());
+        for (int i = 1; i <= length; ++i)
+            FUZZ_CHECK(TestSets::glyphAt(game.board(), QPoint(154 + 12 * i - 6 * length + 5, 180), 1)
+                       == GlyphSets::kBlankGlyph);
+    }
 
     // A short game: clicks anywhere, ticks, "Suite", the style button.
     for (int step = 0; step < 64 && in.remaining_bytes() > 0; ++step) {
