@@ -25,9 +25,9 @@ set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY lecture)
 
+# The summary above becomes its first line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-"picture-and-word reading game for young children (French)
-Lecture is a reading game for children of five or six who learn to read
+"Lecture is a reading game for children of five or six who learn to read
 French. Each turn shows four pictures and the written name of one of them,
 in joined school handwriting, print lower-case or capitals; the child reads
 the name and clicks the matching picture. Six exercise modes go from

@@ -31,7 +31,8 @@ DESTDIR="$work/dest" cmake --install "$BUILD" --prefix /usr >/dev/null
 root="$work/dest/usr"
 for f in bin/lecture share/lecture/PICTURES-NOTICES.txt \
          share/applications/$ID.desktop share/metainfo/$ID.metainfo.xml \
-         share/icons/hicolor/scalable/apps/$ID.svg share/doc/lecture/LICENSE; do
+         share/icons/hicolor/scalable/apps/$ID.svg share/doc/lecture/LICENSE \
+         share/doc/lecture/copyright; do
     [ -f "$root/$f" ] || fail "missing $f"
 done
 [ -x "$root/bin/lecture" ] || fail "bin/lecture is not executable"
