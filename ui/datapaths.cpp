@@ -1,5 +1,7 @@
 #include "datapaths.h"
 
+#include "wordlist.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -9,9 +11,20 @@ namespace DataPaths {
 
 namespace {
 
+// An images/ folder counts only when it holds a picture of the game: a
+// child's home folder often has an images/ folder of its own photos, and the
+// menu starts the game there.
 bool holdsPictures(const QString &dir)
 {
-    return QFileInfo(QDir(dir), QStringLiteral("images")).isDir();
+    const QDir images(QDir(dir).filePath(QStringLiteral("images")));
+    if (!QFileInfo(images.path()).isDir())
+        return false;
+    for (int i = 0; i < WordList::kCount; ++i) {
+        const QByteArray key = WordList::key(i);
+        if (!key.isEmpty() && images.exists(QString::fromLatin1(key) + QStringLiteral(".bmp")))
+            return true;
+    }
+    return false;
 }
 
 } // namespace

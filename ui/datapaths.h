@@ -4,8 +4,9 @@
 
 // Where the game finds its pictures and keeps its settings file.
 //
-// Started in a folder that holds images/ (the build's run folder, a copied
-// folder), everything stays in that folder, as it always has. Started from
+// Started in a folder whose images/ holds the game's pictures (the build's
+// run folder, a copied folder), everything stays in that folder, as it
+// always has. Started from
 // an installed copy, the pictures are read from the installed data folder
 // beside the executable (<prefix>/bin/../share/lecture) and each user's
 // settings file lives in that user's own data folder, so that nothing is

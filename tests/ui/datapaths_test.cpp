@@ -17,13 +17,16 @@ private slots:
 
 namespace {
 
-enum class Pictures { None, Folder, File };
+enum class Pictures { None, Folder, File, Photos };
 
 void makePictures(const QString &dir, Pictures kind)
 {
     QVERIFY(QDir().mkpath(dir));
-    if (kind == Pictures::Folder)
+    if (kind == Pictures::Folder || kind == Pictures::Photos) {
         QVERIFY(QDir(dir).mkdir(QStringLiteral("images")));
+        QFile f(dir + (kind == Pictures::Folder ? QStringLiteral("/images/ZEBRE.bmp") : QStringLiteral("/images/vacances.bmp")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
     if (kind == Pictures::File) {
         QFile f(dir + QStringLiteral("/images"));
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -41,12 +44,14 @@ void DataPathsTest::choose_data()
     QTest::addColumn<bool>("useInstalled");
 
     const int none = int(Pictures::None), folder = int(Pictures::Folder), file = int(Pictures::File);
+    const int photos = int(Pictures::Photos);
     QTest::newRow("run folder") << folder << folder << "usr" << true << false;
     QTest::newRow("run folder without an installed copy") << folder << none << "usr" << true << false;
     QTest::newRow("installed copy") << none << folder << "usr" << true << true;
     QTest::newRow("installed under another prefix") << none << folder << "opt/kids/lecture" << true << true;
     // A file named images is not a pictures folder.
     QTest::newRow("images file in the working folder") << file << folder << "usr" << true << true;
+    QTest::newRow("home folder with its own images") << photos << folder << "usr" << true << true;
     QTest::newRow("images file in the installed folder") << none << file << "usr" << true << false;
     QTest::newRow("no pictures anywhere") << none << none << "usr" << true << false;
     QTest::newRow("no user data folder") << none << folder << "usr" << false << false;
