@@ -11,7 +11,5 @@ cmake --build build-asan -j"$(nproc)"
 export ASAN_OPTIONS=halt_on_error=1:print_stacktrace=1:detect_leaks=1:check_initialization_order=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:suppressions=$PWD/ubsan.supp
 export LSAN_OPTIONS=print_suppressions=0:suppressions=$PWD/sanitizers.supp
-# The soak runs slower here; half of its steps still reach every mode and flash.
-export LECTURE_SOAK_STEPS=${LECTURE_SOAK_STEPS:-50000}
 cd build-asan
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
