@@ -223,11 +223,12 @@ void FaultsTest::pictureLostBetweenTwoTurns_data()
 {
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("lostCell"); // 0: the target's cell
-    QTest::addColumn<bool>("damaged"); // replaced by garbage rather than deleted
-    QTest::newRow("first cell deleted") << 3 << 1 << false;
-    QTest::newRow("target's cell deleted") << 4 << 0 << false;
-    QTest::newRow("last cell deleted, discovery mode") << 1 << 4 << false;
-    QTest::newRow("third cell damaged") << 6 << 3 << true;
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("first cell deleted") << 3 << 1 << "deleted";
+    QTest::newRow("target's cell deleted") << 4 << 0 << "deleted";
+    QTest::newRow("last cell deleted, discovery mode") << 1 << 4 << "deleted";
+    QTest::newRow("third cell damaged") << 6 << 3 << "damaged";
+    QTest::newRow("second cell a folder") << 5 << 2 << "folder";
 }
 
 // A twin game on intact pictures, on the same clock, shows which pictures
@@ -236,7 +237,8 @@ void FaultsTest::pictureLostBetweenTwoTurns()
 {
     QFETCH(int, mode);
     QFETCH(int, lostCell);
-    QFETCH(bool, damaged);
+    QFETCH(QString, fault);
+    const bool damaged = fault == QLatin1String("damaged");
     QTemporaryDir workDir;
     QVERIFY(linkPictures(workDir.path(), *m_pictures));
     const GlyphSets sets = TestSets::make();
@@ -257,6 +259,8 @@ void FaultsTest::pictureLostBetweenTwoTurns()
     QVERIFY(QFile::remove(lost));
     if (damaged)
         QVERIFY(writeAll(lost, "BM this was a picture"));
+    else if (fault == QLatin1String("folder"))
+        QVERIFY(QDir().mkdir(lost));
 
     game.Jeu_Suivant();
     QCOMPARE(services.errors, QStringList{damaged ? QStringLiteral("Image bitmap incorrecte.")
@@ -273,7 +277,10 @@ void FaultsTest::pictureLostBetweenTwoTurns()
         QCOMPARE(TestSets::markAt(game.board(), QPoint(78 * p - 31, 45)), -1);
 
     // The file back, the next "Suite" draws a whole turn.
-    QVERIFY(QFile::remove(lost) || !damaged);
+    if (damaged)
+        QVERIFY(QFile::remove(lost));
+    else if (fault == QLatin1String("folder"))
+        QVERIFY(QDir().rmdir(lost));
     QVERIFY(QFile::link(m_pictures->picturePath(WordList::key(next.at(cell - 1))), lost));
     services.clockMs += 999;
     game.Jeu_Suivant();
