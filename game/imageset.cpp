@@ -1,5 +1,7 @@
 #include "imageset.h"
 
+#include "imagefile.h"
+
 #include <QPainter>
 
 ImageSet::ImageSet(const QImage &sheet, QSize cellSize, int count)
@@ -18,7 +20,7 @@ ImageSet::ImageSet(const QImage &sheet, QSize cellSize, int count)
 
 ImageSet ImageSet::fromFile(const QString &path, QSize cellSize, int count)
 {
-    return ImageSet(QImage(path), cellSize, count);
+    return ImageSet(ImageFile::read(path), cellSize, count);
 }
 
 QRect ImageSet::cellRect(int index) const

@@ -54,6 +54,9 @@ Result load(const QString &path)
     const qint64 dataEnd = announcedDataEnd(file.peek(34));
     QImageReader reader(&file, "bmp");
     reader.setDecideFormatFromContent(false);
+    // Without this the reader asks every image plugin about "bmp" first,
+    // loading them all, on each of the four reads of a turn.
+    reader.setAutoDetectImageFormat(false);
     const QSize size = reader.size();
     if (!size.isValid() || size.width() > kMaxSide || size.height() > kMaxSide)
         return invalid;

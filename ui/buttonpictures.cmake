@@ -4,4 +4,4 @@ add_library(lecture_buttonpictures STATIC
     ${CMAKE_CURRENT_LIST_DIR}/buttonpictures.h
     ${CMAKE_CURRENT_LIST_DIR}/buttonpictures.cpp)
 target_include_directories(lecture_buttonpictures PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(lecture_buttonpictures PUBLIC Qt6::Gui lecture_assets)
+target_link_libraries(lecture_buttonpictures PUBLIC Qt6::Gui lecture_assets lecture_imagefile)

@@ -1,5 +1,7 @@
 #include "buttonpictures.h"
 
+#include "imagefile.h"
+
 #include <QColor>
 
 #include <cstring>
@@ -85,7 +87,7 @@ QString resourcePath(ButtonPicture which)
 
 QImage released(ButtonPicture which)
 {
-    return QImage(resourcePath(which));
+    return ImageFile::read(resourcePath(which));
 }
 
 QImage pressed(ButtonPicture which)

@@ -2,6 +2,7 @@
 
 #include "buttonpictures.h"
 #include "hintdelaystyle.h"
+#include "imagefile.h"
 #include "platform.h"
 #include "tmonimage.h"
 #include "tokbottomdlgaide.h"
@@ -15,6 +16,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QTimer>
 
 namespace {
@@ -49,7 +51,7 @@ TCadreGeneral::TCadreGeneral(GlyphSets sets, const QString &workDir, const QStri
     setFixedSize(kClientWidth, kClientHeight);
     move(301, 130);
     if (QFile::exists(kIconPath))
-        setWindowIcon(QIcon(kIconPath));
+        setWindowIcon(QIcon(QPixmap::fromImage(ImageFile::read(kIconPath))));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kWindowBlue);
     setPalette(pal);
@@ -88,8 +90,10 @@ TPixigne *TCadreGeneral::addButton(const char *name, QRect geometry, ButtonPictu
     auto *button = new TPixigne(this);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
-    button->setBitmapUp(ButtonPictures::released(picture));
-    button->setBitmapDown(ButtonPictures::pressed(picture));
+    // The pressed picture is computed from the released one, read once.
+    const QImage released = ButtonPictures::released(picture);
+    button->setBitmapUp(released);
+    button->setBitmapDown(ButtonPictures::sunk(released));
     button->setHint(hint);
     connect(button, &TPixigne::OnClick, this, command);
     return button;

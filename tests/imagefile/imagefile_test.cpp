@@ -1,0 +1,159 @@
+// Reading the program's own images must not drag in Qt's image plugins
+// (SVG with its library, JPEG, GIF, ICO): a plain QImage(path) or
+// QIcon(path) probes every plugin, which costs start-up time and memory.
+#include "buttonpictures.h"
+#include "glyphsets.h"
+#include "imagefile.h"
+#include "pictureloader.h"
+#include "tcadregeneral.h"
+#include "wordlist.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+namespace {
+
+bool imagePluginLoaded()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/imageformats/");
+}
+
+// An uncompressed 24-bit BMP, grey, written by hand.
+QByteArray plainBmp(int width, int height)
+{
+    const int stride = (width * 3 + 3) / 4 * 4;
+    QByteArray bytes(54 + stride * height, char(0x80));
+    auto put = [&bytes](int at, quint32 value, int size) {
+        for (int i = 0; i < size; ++i)
+            bytes[at + i] = char((value >> (8 * i)) & 0xff);
+    };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put(2, quint32(bytes.size()), 4);
+    put(6, 0, 4);
+    put(10, 54, 4);
+    put(14, 40, 4);
+    put(18, quint32(width), 4);
+    put(22, quint32(height), 4);
+    put(26, 1, 2);
+    put(28, 24, 2);
+    put(30, 0, 4);
+    put(34, quint32(stride * height), 4);
+    put(38, 0, 16);
+    return bytes;
+}
+
+} // namespace
+
+class ImageFileTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // First of all, and rows in order: the first read that loads a plugin
+    // fails its row. (Writing pictures with Qt would load them all too.)
+    void programImagesLoadNoPlugin_data()
+    {
+        QTest::addColumn<std::function<bool()>>("load");
+
+        QTest::newRow("window icon") << std::function<bool()>(
+            [] { return !ImageFile::read(QStringLiteral(":/icon/lecture.xpm")).isNull(); });
+        QTest::newRow("letter and mark sets") << std::function<bool()>([] {
+            const GlyphSets sets = GlyphSets::fromResources();
+            return !sets.Alphabet.isNull() && !sets.AlphaMin.isNull() && !sets.AlphaMaj.isNull()
+                   && !sets.Touches.isNull();
+        });
+        QTest::newRow("button pictures") << std::function<bool()>([] {
+            for (ButtonPicture which : allButtonPictures) {
+                if (ButtonPictures::released(which).isNull())
+                    return false;
+            }
+            return true;
+        });
+        QTest::newRow("board picture") << std::function<bool()>([] {
+            QTemporaryDir dir;
+            const QString path = dir.filePath(QStringLiteral("CHAT.bmp"));
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write(plainBmp(64, 64)) > 0 && file.flush()
+                   && !PictureLoader::load(path).image.isNull();
+        });
+        QTest::newRow("main window and first turn") << std::function<bool()>([] {
+            QTemporaryDir dir;
+            QDir(dir.path()).mkdir(QStringLiteral("images"));
+            const QByteArray picture = plainBmp(64, 64);
+            for (int i = 0; i < WordList::kCount; ++i) {
+                QFile file(dir.filePath(QStringLiteral("images/%1.bmp").arg(QString::fromLatin1(WordList::key(i)))));
+                if (!file.open(QIODevice::WriteOnly) || file.write(picture) != picture.size())
+                    return false;
+            }
+            TCadreGeneral window(GlyphSets::fromResources(), dir.path(), dir.path());
+            return !window.windowIcon().isNull();
+        });
+    }
+    void programImagesLoadNoPlugin()
+    {
+        QFETCH(std::function<bool()>, load);
+        QVERIFY2(!imagePluginLoaded(), "a plugin was loaded before this row");
+        QVERIFY(load());
+        QVERIFY2(!imagePluginLoaded(), "reading these images loaded an image plugin");
+    }
+
+    void readsByTheSuffix_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("writeAs"); // "" writes raw text
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("readable");
+
+        QTest::newRow("bmp") << "a.bmp" << QByteArray("BMP") << QByteArray() << true;
+        QTest::newRow("upper-case suffix") << "b.BMP" << QByteArray("BMP") << QByteArray() << true;
+        QTest::newRow("xpm") << "c.xpm" << QByteArray("XPM") << QByteArray() << true;
+        // The content is not sniffed: a picture under the wrong name is refused.
+        QTest::newRow("xpm named bmp") << "d.bmp" << QByteArray("XPM") << QByteArray() << false;
+        QTest::newRow("png named bmp") << "e.bmp" << QByteArray("PNG") << QByteArray() << false;
+        QTest::newRow("text named bmp") << "f.bmp" << QByteArray() << QByteArray("BM not really") << false;
+        QTest::newRow("empty file") << "g.xpm" << QByteArray() << QByteArray() << false;
+        QTest::newRow("no suffix") << "h" << QByteArray("BMP") << QByteArray() << false;
+    }
+    void readsByTheSuffix()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, writeAs);
+        QFETCH(QByteArray, text);
+        QFETCH(bool, readable);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        QImage picture(5, 3, QImage::Format_RGB32);
+        picture.fill(QColor(10, 20, 30));
+        if (writeAs.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(text);
+        } else {
+            QVERIFY(picture.save(path, writeAs.constData()));
+        }
+
+        const QImage read = ImageFile::read(path);
+        QCOMPARE(!read.isNull(), readable);
+        if (readable) {
+            QCOMPARE(read.size(), QSize(5, 3));
+            QCOMPARE(read.pixelColor(4, 2), QColor(10, 20, 30));
+        }
+    }
+
+    void missingFileIsNull()
+    {
+        QTemporaryDir dir;
+        QVERIFY(ImageFile::read(dir.filePath(QStringLiteral("absent.xpm"))).isNull());
+    }
+
+};
+
+QTEST_MAIN(ImageFileTest)
+#include "imagefile_test.moc"
