@@ -1,5 +1,6 @@
 #include "fakeservices.h"
 #include "game.h"
+#include "messageboxcloser.h"
 #include "picturefolder.h"
 #include "pictureloader.h"
 #include "tcadregeneral.h"
@@ -8,11 +9,9 @@
 #include "wordlist.h"
 #include "writelock.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -81,28 +80,6 @@ QList<int> cells(const QImage &board)
         out << cellIndex(board, p);
     return out;
 }
-
-// Closes every message box that comes up, keeping its title and text.
-class MessageBoxCloser : public QObject
-{
-public:
-    MessageBoxCloser()
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                seen << box->windowTitle() + QLatin1Char('|') + box->text();
-                icons << box->icon();
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        m_timer.start(20);
-    }
-    QStringList seen;
-    QList<QMessageBox::Icon> icons;
-
-private:
-    QTimer m_timer;
-};
 
 } // namespace
 
