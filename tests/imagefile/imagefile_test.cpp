@@ -44,7 +44,7 @@ QByteArray plainBmp(int width, int height)
     put(28, 24, 2);
     put(30, 0, 4);
     put(34, quint32(stride * height), 4);
-    put(38, 0, 16);
+    bytes.replace(38, 16, QByteArray(16, 0)); // resolution and palette counts
     return bytes;
 }
 
