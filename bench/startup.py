@@ -38,6 +38,8 @@ def main():
     parser.add_argument("--cwd", required=True, help="the game's folder (images/ inside)")
     parser.add_argument("--platform", default="xcb")
     parser.add_argument("--runs", type=int, default=20)
+    parser.add_argument("--labels", default="bare,lecture",
+                        help="names of the two programs (e.g. before,after when comparing two builds)")
     args = parser.parse_args()
     for key in ("bare", "game", "bench", "cwd"):
         if getattr(args, key, None):
@@ -45,7 +47,8 @@ def main():
 
     runtime = tempfile.mkdtemp(prefix="lecture-bench-")
     env = dict(os.environ, QT_QPA_PLATFORM=args.platform, XDG_RUNTIME_DIR=runtime)
-    programs = {"bare": args.bare, "lecture": args.game}
+    first, second = args.labels.split(",")
+    programs = {first: args.bare, second: args.game}
     samples = {name: [] for name in programs}
     # One unmeasured run each, so that both start with a warm page cache.
     for exe in programs.values():
@@ -63,7 +66,7 @@ def main():
     print(f"{'':9}" + "".join(f"{title:>11}" for title, _ in columns))
     for name, m in medians.items():
         print(f"{name:9}" + "".join(f"{value(m):11.1f}" for _, value in columns))
-    bare, game = medians["bare"], medians["lecture"]
+    bare, game = medians[first], medians[second]
     print(f"{'ratio':9}" + "".join(f"{value(game) / value(bare):11.2f}" for _, value in columns))
 
 
