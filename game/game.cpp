@@ -46,6 +46,7 @@ Game::Game(GameServices &services, const GlyphSets &sets, QString workDir, QStri
 void Game::clearBoard()
 {
     m_board.fill(kAqua);
+    m_dirty = m_board.rect();
     QPainter p(&m_board);
     p.setPen(kBlue);
     p.drawRect(0, 0, kBoardWidth - 1, kBoardHeight - 1);
@@ -109,6 +110,8 @@ bool Game::MiseAJourImage()
             return false;
     }
     {
+        const QSize cell = m_sets.Alphabet.cellSize();
+        m_dirty += QRect(10, kNameY, 12 * (kNameWipeCells - 1) + cell.width(), cell.height());
         QPainter painter(&m_board);
         for (int k = 1; k <= kNameWipeCells; ++k)
             m_sets.Alphabet.draw(painter, GlyphSets::kBlankGlyph, QPoint(10 + 12 * (k - 1), kNameY));
@@ -129,8 +132,10 @@ bool Game::drawPictureCell(int cell)
         m_services.showError(picture.error);
         return false;
     }
+    const QPoint at(pictureX(cell), kPictureY);
+    m_dirty += QRect(at, picture.image.size());
     QPainter painter(&m_board);
-    painter.drawImage(QPoint(pictureX(cell), kPictureY), picture.image);
+    painter.drawImage(at, picture.image);
     return true;
 }
 
@@ -140,6 +145,9 @@ void Game::MiseAJourNom()
     const QByteArray &name = m_turn.NomAffiche;
     const int length = int(name.size());
     if (set) {
+        if (length > 0)
+            m_dirty += QRect(166 - 6 * length, kNameY, 12 * (length - 1) + set->cellSize().width(),
+                             set->cellSize().height());
         QPainter painter(&m_board);
         for (int i = 1; i <= length; ++i) {
             const int index = glyphIndex(static_cast<unsigned char>(name.at(i - 1)), m_settings.StyleCaracteres);
@@ -151,14 +159,18 @@ void Game::MiseAJourNom()
 
 void Game::Efface()
 {
+    const QRect marks(QPoint(30, 30), QPoint(299, 68));
+    m_dirty += marks;
     QPainter painter(&m_board);
-    painter.fillRect(QRect(QPoint(30, 30), QPoint(299, 68)), kAqua);
+    painter.fillRect(marks, kAqua);
 }
 
 void Game::Effacelebas()
 {
+    const QRect streak(QPoint(30, 220), QPoint(299, 251));
+    m_dirty += streak;
     QPainter painter(&m_board);
-    painter.fillRect(QRect(QPoint(30, 220), QPoint(299, 251)), kAqua);
+    painter.fillRect(streak, kAqua);
 }
 
 int Game::cellAt(QPoint pos)
@@ -188,6 +200,7 @@ void Game::test_reponse()
 
 void Game::drawMark(int index, QPoint at)
 {
+    m_dirty += QRect(at, m_sets.Touches.cellSize());
     QPainter painter(&m_board);
     m_sets.Touches.draw(painter, index, at);
 }

@@ -7,7 +7,10 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRegion>
 #include <QString>
+
+#include <utility>
 
 class GameServices;
 
@@ -49,6 +52,9 @@ public:
     static int cellAt(QPoint boardPos);
 
     const QImage &board() const { return m_board; }
+    // What was drawn on the board since the last call, so that the window
+    // repaints only that (a judged click changes one 33 x 32 mark).
+    QRegion takeDirtyRegion() { return std::exchange(m_dirty, QRegion()); }
     GameSettings &settings() { return m_settings; }
     const GameSettings &settings() const { return m_settings; }
     TurnState &turn() { return m_turn; }
@@ -75,4 +81,5 @@ private:
     TurnState m_turn;
     RandomSource m_random;
     QImage m_board;
+    QRegion m_dirty;
 };

@@ -192,6 +192,8 @@ void TCadreGeneral::pause(int ms)
 
 void TCadreGeneral::boardChanged()
 {
+    // One rectangle: a region of many bands costs more to paint and flush
+    // than their bounding box.
     if (m_board)
-        m_board->update();
+        m_board->update(m_game.takeDirtyRegion().boundingRect());
 }

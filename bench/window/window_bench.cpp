@@ -3,6 +3,8 @@
 //   BM_Suite        click on "Suite", then the board repainted on screen
 //   BM_JudgedClick  press on a picture, timer tick, board repainted
 //   BM_BoardRepaint the repaint alone, for the breakdown
+//   ...EventLoop    the same two, shown the way the program shows them: the
+//                   event loop repaints what the game reported as drawn
 //   BM_BareFourPictures  QImage(path) four times, drawn on a 331 x 255 image
 //   BM_BareWindowFourPictures  the same, then shown: the bare window's
 //                   image repainted, as a plain Qt program would show them
@@ -36,6 +38,27 @@ TCadreGeneral &window()
     return *w;
 }
 
+// Counts the board's paint events: the event-loop benchmarks must paint once
+// per iteration, or they would time a turn without its repaint.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget *watched) : m_watched(watched) { watched->installEventFilter(this); }
+    ~PaintCounter() override { m_watched->removeEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+
+private:
+    QWidget *m_watched;
+};
+
 QPoint centreOfCell(int cell)
 {
     return {78 * cell - 62 + 32, 70 + 32};
@@ -57,6 +80,19 @@ void BM_Suite(benchmark::State &state)
     }
 }
 BENCHMARK(BM_Suite)->Unit(benchmark::kMicrosecond);
+
+void BM_SuiteEventLoop(benchmark::State &state)
+{
+    TCadreGeneral &w = window();
+    w.game().settings().TypeExercice = 2;
+    PaintCounter counter(w.board());
+    for (auto _ : state) {
+        QTest::mouseClick(w.PixigneOK, Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
+    state.counters["paints"] = benchmark::Counter(counter.paints, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_SuiteEventLoop)->Unit(benchmark::kMicrosecond);
 
 // Mode 4 marks a face; mode 5 also redraws the streak row.
 void BM_JudgedClick(benchmark::State &state)
@@ -81,6 +117,29 @@ void BM_JudgedClick(benchmark::State &state)
         state.SkipWithError("no click was judged");
 }
 BENCHMARK(BM_JudgedClick)->Arg(4)->Arg(5)->Unit(benchmark::kMicrosecond);
+
+void BM_JudgedClickEventLoop(benchmark::State &state)
+{
+    TCadreGeneral &w = window();
+    Game &game = w.game();
+    game.settings().TypeExercice = std::uint8_t(state.range(0));
+    w.Jeu_Suivant();
+    QCoreApplication::processEvents();
+    PaintCounter counter(w.board());
+    int cell = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        game.turn().clearDejaClique();
+        game.turn().Serie = 3;
+        cell = cell % 4 + 1;
+        state.ResumeTiming();
+        QTest::mouseClick(w.board(), Qt::LeftButton, {}, centreOfCell(cell));
+        w.test_reponse();
+        QCoreApplication::processEvents();
+    }
+    state.counters["paints"] = benchmark::Counter(counter.paints, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_JudgedClickEventLoop)->Arg(4)->Arg(5)->Unit(benchmark::kMicrosecond);
 
 void BM_BoardRepaint(benchmark::State &state)
 {
