@@ -9,8 +9,9 @@ side, lets them settle, then reads their CPU time over a quiet stretch.
 import argparse
 import os
 import subprocess
-import tempfile
 import time
+
+import benchenv
 
 TICK = os.sysconf("SC_CLK_TCK")
 
@@ -44,12 +45,8 @@ def main():
     parser.add_argument("--settle", type=float, default=5)
     parser.add_argument("--seconds", type=float, default=60)
     args = parser.parse_args()
-    for key in ("bare", "game", "bench", "cwd"):
-        if getattr(args, key, None):
-            setattr(args, key, os.path.abspath(getattr(args, key)))
-
-    runtime = tempfile.mkdtemp(prefix="lecture-bench-")
-    env = dict(os.environ, QT_QPA_PLATFORM=args.platform, XDG_RUNTIME_DIR=runtime)
+    benchenv.absolute_paths(args)
+    env = benchenv.qt_env(args.platform)
     procs = {name: subprocess.Popen([exe], cwd=args.cwd, env=env,
                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
              for name, exe in (("bare", args.bare), ("lecture", args.game))}

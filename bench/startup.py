@@ -9,11 +9,11 @@ so that a change in the machine's load hits both alike, and prints medians:
   hwm    peak resident memory at that moment (VmHWM)
 """
 import argparse
-import os
 import statistics
 import subprocess
-import tempfile
 import time
+
+import benchenv
 
 
 KEYS = ("init", "shown", "paint", "hwm")
@@ -41,12 +41,8 @@ def main():
     parser.add_argument("--labels", default="bare,lecture",
                         help="names of the two programs (e.g. before,after when comparing two builds)")
     args = parser.parse_args()
-    for key in ("bare", "game", "bench", "cwd"):
-        if getattr(args, key, None):
-            setattr(args, key, os.path.abspath(getattr(args, key)))
-
-    runtime = tempfile.mkdtemp(prefix="lecture-bench-")
-    env = dict(os.environ, QT_QPA_PLATFORM=args.platform, XDG_RUNTIME_DIR=runtime)
+    benchenv.absolute_paths(args)
+    env = benchenv.qt_env(args.platform)
     first, second = args.labels.split(",")
     programs = {first: args.bare, second: args.game}
     samples = {name: [] for name in programs}

@@ -7,9 +7,9 @@ two floors: the four pictures drawn off screen (BM_BareFourPictures) and
 the same shown in the bare window (BM_BareWindowFourPictures)."""
 import argparse
 import json
-import os
 import subprocess
-import tempfile
+
+import benchenv
 
 
 def main():
@@ -19,12 +19,8 @@ def main():
     parser.add_argument("--platform", default="xcb")
     parser.add_argument("--repetitions", type=int, default=10)
     args = parser.parse_args()
-    for key in ("bare", "game", "bench", "cwd"):
-        if getattr(args, key, None):
-            setattr(args, key, os.path.abspath(getattr(args, key)))
-
-    runtime = tempfile.mkdtemp(prefix="lecture-bench-")
-    env = dict(os.environ, QT_QPA_PLATFORM=args.platform, XDG_RUNTIME_DIR=runtime)
+    benchenv.absolute_paths(args)
+    env = benchenv.qt_env(args.platform)
     out = subprocess.run([args.bench, "--benchmark_format=json",
                           f"--benchmark_repetitions={args.repetitions}",
                           "--benchmark_report_aggregates_only=true",
