@@ -1,0 +1,115 @@
+#include "regularfile.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+// Files from outside are opened only when they are regular files: a named
+// pipe in their place used to block the game in open() for ever.
+class RegularFileTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void opensOnlyRegularFilesWithoutBlocking_data();
+    void opensOnlyRegularFilesWithoutBlocking();
+};
+
+namespace {
+
+enum class Kind { Regular, Empty, Missing, Folder, Fifo, Socket, CharDevice, LinkToFifo, DanglingLink };
+
+QString make(const QTemporaryDir &dir, Kind kind)
+{
+    const QString path = dir.filePath(QStringLiteral("target"));
+    const QByteArray native = QFile::encodeName(path);
+    switch (kind) {
+    case Kind::Regular: {
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write("112401");
+        break;
+    }
+    case Kind::Empty:
+        QFile(path).open(QIODevice::WriteOnly);
+        break;
+    case Kind::Missing:
+        break;
+    case Kind::Folder:
+        QDir(dir.path()).mkdir(QStringLiteral("target"));
+        break;
+    case Kind::Fifo:
+        ::mkfifo(native.constData(), 0600);
+        break;
+    case Kind::Socket: {
+        const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un addr{};
+        addr.sun_family = AF_UNIX;
+        qstrncpy(addr.sun_path, native.constData(), sizeof addr.sun_path);
+        ::bind(s, reinterpret_cast<sockaddr *>(&addr), sizeof addr);
+        ::close(s);
+        break;
+    }
+    case Kind::CharDevice:
+        return QStringLiteral("/dev/zero");
+    case Kind::LinkToFifo: {
+        const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("fifo")));
+        ::mkfifo(fifo.constData(), 0600);
+        ::symlink(fifo.constData(), native.constData());
+        break;
+    }
+    case Kind::DanglingLink:
+        ::symlink("nowhere", native.constData());
+        break;
+    }
+    return path;
+}
+
+} // namespace
+
+void RegularFileTest::opensOnlyRegularFilesWithoutBlocking_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<bool>("opens");
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<bool>("notRegular");
+
+    QTest::newRow("regular file") << Kind::Regular << true << QByteArray("112401") << false;
+    QTest::newRow("empty regular file") << Kind::Empty << true << QByteArray() << false;
+    QTest::newRow("missing") << Kind::Missing << false << QByteArray() << false;
+    QTest::newRow("folder") << Kind::Folder << false << QByteArray() << true;
+    QTest::newRow("named pipe without writer") << Kind::Fifo << false << QByteArray() << true;
+    QTest::newRow("socket") << Kind::Socket << false << QByteArray() << true;
+    QTest::newRow("character device") << Kind::CharDevice << false << QByteArray() << true;
+    QTest::newRow("link to a named pipe") << Kind::LinkToFifo << false << QByteArray() << true;
+    QTest::newRow("dangling link") << Kind::DanglingLink << false << QByteArray() << false;
+}
+
+void RegularFileTest::opensOnlyRegularFilesWithoutBlocking()
+{
+    QFETCH(Kind, kind);
+    QFETCH(bool, opens);
+    QFETCH(QByteArray, contents);
+    QFETCH(bool, notRegular);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = make(dir, kind);
+
+    // A blocking open on the pipe would hang here and time the test out.
+    QFile file;
+    QCOMPARE(RegularFile::openForReading(file, path), opens);
+    QCOMPARE(file.isOpen(), opens);
+    if (opens) {
+        QCOMPARE(file.readAll(), contents);
+    }
+    QCOMPARE(RegularFile::existsButNotRegular(path), notRegular);
+}
+
+QTEST_GUILESS_MAIN(RegularFileTest)
+#include "regularfile_test.moc"
