@@ -1,6 +1,8 @@
+#include "boardlayout.h"
 #include "fakeservices.h"
 #include "fuzzcheck.h"
 #include "game.h"
+#include "glyphmapping.h"
 #include "picturefolder.h"
 #include "randomsource.h"
 #include "testsets.h"
@@ -65,8 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         // No letter set for this style: the name line keeps its blanks.
         const int length = int(game.turn().NomAffiche.size());
         for (int i = 1; i <= length; ++i)
-            FUZZ_CHECK(TestSets::glyphAt(game.board(), QPoint(154 + 12 * i - 6 * length + 5, 180), 1)
-                       == GlyphSets::kBlankGlyph);
+            FUZZ_CHECK(TestSets::glyphAt(game.board(), BoardLayout::glyphAt(i, length) + QPoint(5, 10), 1)
+                       == GlyphCode::kBlank);
     }
 
     // A short game: clicks anywhere, ticks, "Suite", the style button.

@@ -1,5 +1,6 @@
 #include "game.h"
 
+#include "boardlayout.h"
 #include "gameservices.h"
 #include "glyphmapping.h"
 #include "pictureloader.h"
@@ -10,26 +11,16 @@
 #include <QDir>
 #include <QPainter>
 
+using namespace BoardLayout;
+
 namespace {
 
-const QColor kAqua(0, 255, 255);
-const QColor kBlue(0, 0, 255);
-
-constexpr int kPictureY = 70;
-constexpr int kPictureSide = 64;
-constexpr int kMarkY = 30;
-constexpr int kNameY = 170;
-constexpr int kStreakY = 220;
-constexpr int kNameWipeCells = 26;
 constexpr int kStreakOfTen = 10;
 constexpr int kFlashCount = 5;
 constexpr int kFlashPauseMs = 300;
 constexpr int kStreakMark = 4;
 constexpr int kTrophyMark = 5;
 constexpr int kWrongMark = 0;
-
-int pictureX(int cell) { return 78 * cell - 62; }
-int markX(int cell) { return 78 * cell - 47; }
 
 } // namespace
 
@@ -38,7 +29,7 @@ Game::Game(GameServices &services, const GlyphSets &sets, QString workDir, QStri
     , m_sets(sets)
     , m_workDir(std::move(workDir))
     , m_settingsDir(std::move(settingsDir))
-    , m_board(kBoardWidth, kBoardHeight, QImage::Format_RGB32)
+    , m_board(kWidth, kHeight, QImage::Format_RGB32)
 {
     clearBoard();
 }
@@ -48,8 +39,8 @@ void Game::clearBoard()
     m_board.fill(kAqua);
     m_dirty = m_board.rect();
     QPainter p(&m_board);
-    p.setPen(kBlue);
-    p.drawRect(0, 0, kBoardWidth - 1, kBoardHeight - 1);
+    p.setPen(kFrame);
+    p.drawRect(0, 0, kWidth - 1, kHeight - 1);
 }
 
 QString Game::settingsFilePath() const
@@ -111,10 +102,10 @@ bool Game::MiseAJourImage()
     }
     {
         const QSize cell = m_sets.Alphabet.cellSize();
-        m_dirty += QRect(10, kNameY, 12 * (kNameWipeCells - 1) + cell.width(), cell.height());
+        m_dirty += QRect(wipeGlyphAt(1), wipeGlyphAt(kNameWipeCells) + QPoint(cell.width() - 1, cell.height() - 1));
         QPainter painter(&m_board);
         for (int k = 1; k <= kNameWipeCells; ++k)
-            m_sets.Alphabet.draw(painter, GlyphSets::kBlankGlyph, QPoint(10 + 12 * (k - 1), kNameY));
+            m_sets.Alphabet.draw(painter, GlyphCode::kBlank, wipeGlyphAt(k));
     }
     m_turn.NombreClics = 0;
     if (m_settings.TypeExercice == 1) {
@@ -132,7 +123,7 @@ bool Game::drawPictureCell(int cell)
         m_services.showError(picture.error);
         return false;
     }
-    const QPoint at(pictureX(cell), kPictureY);
+    const QPoint at = pictureAt(cell);
     m_dirty += QRect(at, picture.image.size());
     QPainter painter(&m_board);
     painter.drawImage(at, picture.image);
@@ -146,12 +137,12 @@ void Game::MiseAJourNom()
     const int length = int(name.size());
     if (set) {
         if (length > 0)
-            m_dirty += QRect(166 - 6 * length, kNameY, 12 * (length - 1) + set->cellSize().width(),
-                             set->cellSize().height());
+            m_dirty += QRect(glyphAt(1, length), glyphAt(length, length)
+                                 + QPoint(set->cellSize().width() - 1, set->cellSize().height() - 1));
         QPainter painter(&m_board);
         for (int i = 1; i <= length; ++i) {
             const int index = glyphIndex(static_cast<unsigned char>(name.at(i - 1)), m_settings.StyleCaracteres);
-            set->draw(painter, index, QPoint(154 + 12 * i - 6 * length, kNameY));
+            set->draw(painter, index, glyphAt(i, length));
         }
     }
     m_services.boardChanged();
@@ -159,34 +150,21 @@ void Game::MiseAJourNom()
 
 void Game::Efface()
 {
-    const QRect marks(QPoint(30, 30), QPoint(299, 68));
-    m_dirty += marks;
+    m_dirty += kMarkRow;
     QPainter painter(&m_board);
-    painter.fillRect(marks, kAqua);
+    painter.fillRect(kMarkRow, kAqua);
 }
 
 void Game::Effacelebas()
 {
-    const QRect streak(QPoint(30, 220), QPoint(299, 251));
-    m_dirty += streak;
+    m_dirty += kStreakRow;
     QPainter painter(&m_board);
-    painter.fillRect(streak, kAqua);
-}
-
-int Game::cellAt(QPoint pos)
-{
-    if (pos.y() < kPictureY || pos.y() >= kPictureY + kPictureSide)
-        return 0;
-    for (int p = 1; p <= 4; ++p) {
-        if (pos.x() >= pictureX(p) && pos.x() < pictureX(p) + kPictureSide)
-            return p;
-    }
-    return 0;
+    painter.fillRect(kStreakRow, kAqua);
 }
 
 void Game::clickAt(QPoint boardPos)
 {
-    const int cell = cellAt(boardPos);
+    const int cell = BoardLayout::cellAt(boardPos);
     if (cell != 0)
         m_turn.ImageCliquee = std::uint8_t(cell);
 }
@@ -221,7 +199,7 @@ void Game::AfficheResult()
         // carries over; the latest-find face is then the fair mark.
         mark = m_settings.TypeExercice < 4 ? kStreakMark : std::clamp(5 - int(t.NombreClics), 1, 4);
     }
-    drawMark(mark, QPoint(markX(c), kMarkY));
+    drawMark(mark, markAt(c));
 
     if (m_settings.TypeExercice > 4) {
         if (right && t.NombreClics == 1)
@@ -244,7 +222,7 @@ void Game::AfficheResult()
 void Game::drawStreak()
 {
     for (int h = 1; h <= m_turn.Serie; ++h)
-        drawMark(kStreakMark, QPoint(28 * h + 11, kStreakY));
+        drawMark(kStreakMark, streakTokenAt(h));
 }
 
 void Game::flashStreakOfTen()
@@ -256,10 +234,10 @@ void Game::flashStreakOfTen()
         // Read the mode afresh: the pause dispatches events, and the settings
         // may have changed meanwhile.
         if (m_settings.TypeExercice == 5) {
-            drawMark(kTrophyMark, QPoint(151, kStreakY));
+            drawMark(kTrophyMark, kPrizeAtModeFive);
         } else {
-            drawMark(kTrophyMark, QPoint(132, kStreakY));
-            drawMark(kTrophyMark, QPoint(172, kStreakY));
+            for (QPoint at : kPrizesAt)
+                drawMark(kTrophyMark, at);
         }
         m_services.boardChanged();
         m_services.pause(kFlashPauseMs);

@@ -20,9 +20,6 @@ class GameServices;
 class Game
 {
 public:
-    static constexpr int kBoardWidth = 331;
-    static constexpr int kBoardHeight = 255;
-
     // `workDir` holds images/ and, unless `settingsDir` is given,
     // imolectu.dat; empty means the current working directory.
     Game(GameServices &services, const GlyphSets &sets, QString workDir = {}, QString settingsDir = {});
@@ -47,9 +44,6 @@ public:
     void MiseAJourNom();
     void Efface();
     void Effacelebas();
-
-    // 0 when outside every picture cell, else 1..4.
-    static int cellAt(QPoint boardPos);
 
     const QImage &board() const { return m_board; }
     // What was drawn on the board since the last call, so that the window

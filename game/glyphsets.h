@@ -10,7 +10,6 @@ struct GlyphSets
     static constexpr int kGlyphCount = 44;
     static constexpr QSize kMarkCell{33, 32};
     static constexpr int kMarkCount = 6;
-    static constexpr int kBlankGlyph = 27;
 
     ImageSet Alphabet; // style 1, joined handwriting; its blank wipes the name line
     ImageSet AlphaMin; // style 2, print lower-case

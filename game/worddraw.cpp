@@ -1,5 +1,6 @@
 #include "worddraw.h"
 
+#include "glyphmapping.h"
 #include "randomsource.h"
 #include "wordlist.h"
 
@@ -7,13 +8,7 @@ namespace WordDraw {
 
 bool isScreenedAccent(unsigned char byte)
 {
-    switch (byte) {
-    case 224: case 226: case 231: case 232: case 233: case 234: case 235:
-    case 238: case 239: case 244: case 246: case 249: case 251: case 252:
-        return true;
-    default:
-        return false;
-    }
+    return GlyphCode::isAccented(byte);
 }
 
 bool hasScreenedAccent(QByteArrayView text)

@@ -1,5 +1,6 @@
 #include "tmonimage.h"
 
+#include "boardlayout.h"
 #include "game.h"
 
 #include <QMouseEvent>
@@ -17,7 +18,7 @@ Tmonimage::Tmonimage(Game &game, QWidget *parent)
 
 QSize Tmonimage::sizeHint() const
 {
-    return {Game::kBoardWidth, Game::kBoardHeight};
+    return {BoardLayout::kWidth, BoardLayout::kHeight};
 }
 
 void Tmonimage::paintEvent(QPaintEvent *event)

@@ -11,6 +11,7 @@
 // Run from the game's folder (images/ beside it); the platform is whatever
 // QT_QPA_PLATFORM says.
 #include "barewindow.h"
+#include "boardlayout.h"
 #include "game.h"
 #include "tcadregeneral.h"
 #include "tmonimage.h"
@@ -61,7 +62,7 @@ private:
 
 QPoint centreOfCell(int cell)
 {
-    return {78 * cell - 62 + 32, 70 + 32};
+    return BoardLayout::pictureCentre(cell);
 }
 
 void BM_Suite(benchmark::State &state)
@@ -163,7 +164,7 @@ public:
     {
         QPainter painter(&board);
         for (int p = 1; p <= 4; ++p) {
-            painter.drawImage(QPoint(78 * p - 62, 70), QImage(m_paths.at(m_next)));
+            painter.drawImage(BoardLayout::pictureAt(p), QImage(m_paths.at(m_next)));
             m_next = (m_next + 1) % m_paths.size();
         }
     }

@@ -1,3 +1,4 @@
+#include "boardprobe.h"
 #include "fakeservices.h"
 #include "game.h"
 #include "messageboxcloser.h"
@@ -71,13 +72,11 @@ bool linkPictures(const QString &workDir, const PictureFolder &pictures)
     return true;
 }
 
-int cellIndex(const QImage &board, int cell) { return PictureFolder::indexOf(board.pixelColor(78 * cell - 30, 102)); }
-
 QList<int> cells(const QImage &board)
 {
     QList<int> out;
     for (int p = 1; p <= 4; ++p)
-        out << cellIndex(board, p);
+        out << BoardProbe::pictureIn(board, p);
     return out;
 }
 
@@ -248,10 +247,10 @@ void FaultsTest::pictureLostBetweenTwoTurns()
     QCOMPARE(game.turn().PositionBonne, twin.turn().PositionBonne);
     const QList<int> shown = cells(game.board());
     for (int p = 1; p <= 4; ++p)
-        QCOMPARE(shown.at(p - 1), p < cell ? next.at(p - 1) : cellIndex(before, p));
+        QCOMPARE(shown.at(p - 1), p < cell ? next.at(p - 1) : BoardProbe::pictureIn(before, p));
     QCOMPARE(game.board().copy(0, 170, 331, 29), before.copy(0, 170, 331, 29));
     for (int p = 1; p <= 4; ++p)
-        QCOMPARE(TestSets::markAt(game.board(), QPoint(78 * p - 31, 45)), -1);
+        QCOMPARE(BoardProbe::markOver(game.board(), p), -1);
 
     // The file back, the next "Suite" draws a whole turn.
     if (damaged)

@@ -1,3 +1,5 @@
+#include "boardlayout.h"
+#include "boardprobe.h"
 #include "fakeservices.h"
 #include "game.h"
 #include "picturefolder.h"
@@ -44,7 +46,6 @@ private:
 };
 
 static QByteArray cp1252(const char *utf8) { return QString::fromUtf8(utf8).toLatin1(); }
-static int cellIndex(const QImage &board, int cell) { return PictureFolder::indexOf(board.pixelColor(78 * cell - 62 + 32, 102)); }
 
 void BoardTest::initTestCase()
 {
@@ -101,7 +102,7 @@ void BoardTest::knownClockGivesKnownTargetAndBoard()
     game.Init();
     QList<int> cells;
     for (int p = 1; p <= 4; ++p)
-        cells << cellIndex(game.board(), p);
+        cells << BoardProbe::pictureIn(game.board(), p);
     QCOMPARE(game.turn().NumeroMot, 495); // "les sabots"
     QCOMPARE(int(game.turn().PositionBonne), 1);
     QCOMPARE(cells, (QList<int>{495, 477, 47, 439}));
@@ -116,7 +117,7 @@ void BoardTest::targetSitsInExactlyOneCellAmongDistinctOthers()
         game.Jeu_Suivant();
         QList<int> cells;
         for (int p = 1; p <= 4; ++p)
-            cells << cellIndex(game.board(), p);
+            cells << BoardProbe::pictureIn(game.board(), p);
         QCOMPARE(cells.count(game.turn().NumeroMot), 1);
         QCOMPARE(cells.at(game.turn().PositionBonne - 1), game.turn().NumeroMot);
         for (int v : cells) {
@@ -224,10 +225,10 @@ void BoardTest::discoveryModeMarksTheTargetAtOnce()
     game.Init();
     const int right = game.turn().PositionBonne;
     for (int p = 1; p <= 4; ++p)
-        QCOMPARE(TestSets::markAt(game.board(), QPoint(78 * p - 47 + 16, 45)), p == right ? 4 : -1);
+        QCOMPARE(BoardProbe::markOver(game.board(), p), p == right ? 4 : -1);
     // Later clicks change nothing.
     const QImage before = game.board();
-    game.clickAt(QPoint(78 * (right % 4 + 1) - 30, 100));
+    game.clickAt(BoardLayout::pictureCentre(right % 4 + 1));
     game.test_reponse();
     QCOMPARE(game.board(), before);
 }
@@ -282,7 +283,7 @@ void BoardTest::unreadablePicture()
     Game game(m_services, m_sets, m_folder->path());
     game.settings().TypeExercice = 4;
     game.Init();
-    game.clickAt(QPoint(78 * game.turn().PositionBonne - 40, 100));
+    game.clickAt(BoardLayout::pictureCentre(game.turn().PositionBonne));
     game.test_reponse();
     const QImage before = game.board();
     const int clicksBefore = game.turn().NombreClics;
@@ -304,7 +305,8 @@ void BoardTest::unreadablePicture()
     // The first cell failed: the pictures and the name of the last turn stay,
     // the click count is not reset; the marks were erased by "Suite".
     for (int p = 1; p <= 4; ++p)
-        QCOMPARE(game.board().pixelColor(78 * p - 62 + 10, 80), before.pixelColor(78 * p - 62 + 10, 80));
+        QCOMPARE(game.board().pixelColor(BoardLayout::pictureAt(p) + QPoint(10, 10)),
+                 before.pixelColor(BoardLayout::pictureAt(p) + QPoint(10, 10)));
     for (int x = 10; x <= 321; x += 3)
         QCOMPARE(game.board().pixelColor(x, 180), before.pixelColor(x, 180));
     QCOMPARE(int(game.turn().NombreClics), clicksBefore);
@@ -342,7 +344,7 @@ void BoardTest::cellsOfTheHitTest()
 {
     QFETCH(QPoint, pos);
     QFETCH(int, cell);
-    QCOMPARE(Game::cellAt(pos), cell);
+    QCOMPARE(BoardLayout::cellAt(pos), cell);
 }
 
 QTEST_MAIN(BoardTest)

@@ -1,3 +1,4 @@
+#include "boardprobe.h"
 #include "fakeservices.h"
 #include "game.h"
 #include "picturefolder.h"
@@ -66,7 +67,7 @@ Game *ScoringTest::newGame(int mode)
 
 void ScoringTest::click(int cell)
 {
-    m_game->clickAt(QPoint(78 * cell - 62 + 30, 100));
+    m_game->clickAt(BoardLayout::pictureCentre(cell));
     m_game->test_reponse();
 }
 
@@ -78,13 +79,8 @@ int ScoringTest::wrongCell() const
 // Streak tokens shown: mark 4 cells in the streak row at x = 28h + 11.
 int ScoringTest::tokens() const
 {
-    int n = 0;
-    while (n < 10 && TestSets::markAt(m_game->board(), QPoint(28 * (n + 1) + 11 + 20, 236)) == 4)
-        ++n;
-    return n;
+    return BoardProbe::tokens(m_game->board());
 }
-
-static int markOver(const QImage &board, int cell) { return TestSets::markAt(board, QPoint(78 * cell - 47 + 16, 45)); }
 
 void ScoringTest::marksOfOneTurn_data()
 {
@@ -122,7 +118,7 @@ void ScoringTest::marksOfOneTurn()
     }
     for (int i = 0; i < cells.size(); ++i) {
         if (marks.at(i) >= 0)
-            QCOMPARE(markOver(m_game->board(), cells.at(i)), marks.at(i));
+            QCOMPARE(BoardProbe::markOver(m_game->board(), cells.at(i)), marks.at(i));
     }
     QVERIFY(m_game->turn().ReponduCeTour);
 }
@@ -256,30 +252,30 @@ void ScoringTest::sameCellTwiceIsJudgedOnce()
     click(wrong);
     QCOMPARE(int(m_game->turn().NombreClics), 1);
     click(m_game->turn().PositionBonne);
-    QCOMPARE(markOver(m_game->board(), m_game->turn().PositionBonne), 3);
+    QCOMPARE(BoardProbe::markOver(m_game->board(), m_game->turn().PositionBonne), 3);
 }
 
 void ScoringTest::onlyTheLastClickBeforeATickIsJudged()
 {
     newGame(4);
-    m_game->clickAt(QPoint(78 * wrongCell() - 30, 100));
-    m_game->clickAt(QPoint(78 * m_game->turn().PositionBonne - 30, 100));
+    m_game->clickAt(BoardLayout::pictureCentre(wrongCell()));
+    m_game->clickAt(BoardLayout::pictureCentre(m_game->turn().PositionBonne));
     m_game->test_reponse();
     QCOMPARE(int(m_game->turn().NombreClics), 1);
-    QCOMPARE(markOver(m_game->board(), m_game->turn().PositionBonne), 4);
-    QCOMPARE(markOver(m_game->board(), wrongCell()), -1);
+    QCOMPARE(BoardProbe::markOver(m_game->board(), m_game->turn().PositionBonne), 4);
+    QCOMPARE(BoardProbe::markOver(m_game->board(), wrongCell()), -1);
 }
 
 void ScoringTest::pressOutsideThePicturesKeepsAWaitingClick()
 {
     newGame(3);
-    m_game->clickAt(QPoint(78 * m_game->turn().PositionBonne - 30, 100));
+    m_game->clickAt(BoardLayout::pictureCentre(m_game->turn().PositionBonne));
     m_game->clickAt(QPoint(85, 100)); // between pictures
     m_game->clickAt(QPoint(100, 69)); // above them
     QCOMPARE(int(m_game->turn().ImageCliquee), int(m_game->turn().PositionBonne));
     m_game->test_reponse();
     QCOMPARE(int(m_game->turn().ImageCliquee), 0);
-    QCOMPARE(markOver(m_game->board(), m_game->turn().PositionBonne), 4);
+    QCOMPARE(BoardProbe::markOver(m_game->board(), m_game->turn().PositionBonne), 4);
 }
 
 void ScoringTest::confirmedSettingsStartAFreshTurn()
@@ -297,7 +293,7 @@ void ScoringTest::confirmedSettingsStartAFreshTurn()
     QCOMPARE(int(m_game->turn().Serie), 0);
     QCOMPARE(tokens(), 0);
     for (int p = 1; p <= 4; ++p)
-        QCOMPARE(markOver(m_game->board(), p), -1);
+        QCOMPARE(BoardProbe::markOver(m_game->board(), p), -1);
     click(m_game->turn().PositionBonne); // judged normally in the new turn
     QCOMPARE(int(m_game->turn().Serie), 1);
 }

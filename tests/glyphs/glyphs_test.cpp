@@ -1,3 +1,4 @@
+#include "glyphmapping.h"
 #include "glyphsets.h"
 #include "inkscan.h"
 
@@ -17,7 +18,7 @@ constexpr int kJoined = 1;
 constexpr int kPrint = 2;
 constexpr int kCapitals = 3;
 constexpr int kBar = 26;
-constexpr int kBlank = 27;
+constexpr int kBlank = GlyphCode::kBlank;
 constexpr int kFirstAccented = 30;
 constexpr int kLastColumn = 11;
 const QString kAccented = QStringLiteral("âàéêèëîïôöûùüç");

@@ -6,6 +6,7 @@
 // are written first. Exits 0 when the session ran to the end and the quit
 // button ended it with a saved settings file.
 
+#include "boardlayout.h"
 #include "glyphsets.h"
 #include "picturefolder.h"
 #include "tcadregeneral.h"
@@ -34,7 +35,7 @@ void press(TPixigne *button)
 
 void clickCell(TCadreGeneral &window, int cell)
 {
-    QTest::mouseClick(window.board(), Qt::LeftButton, {}, QPoint(78 * cell - 30, 102));
+    QTest::mouseClick(window.board(), Qt::LeftButton, {}, BoardLayout::pictureCentre(cell));
     QTest::qWait(2 * TCadreGeneral::kTickMs); // judged on a tick
 }
 

@@ -1,5 +1,7 @@
 #include "soakplayer.h"
 
+#include "boardlayout.h"
+#include "boardprobe.h"
 #include "picturefolder.h"
 #include "settingsfile.h"
 
@@ -7,13 +9,6 @@
 #include <QFile>
 
 #include <algorithm>
-
-namespace {
-
-int cellIndex(const QImage &board, int cell) { return PictureFolder::indexOf(board.pixelColor(78 * cell - 30, 102)); }
-int markOver(const QImage &board, int cell) { return TestSets::markAt(board, QPoint(78 * cell - 31, 45)); }
-
-} // namespace
 
 SoakPlayer::SoakPlayer(const QString &folder, quint32 seed) : m_folder(folder), m_rng(seed)
 {
@@ -118,7 +113,7 @@ void SoakPlayer::clickPicture()
     m_action = "click on a picture";
     // Mostly a child who reads the name and finds it, so streaks of ten happen.
     const int cell = m_rng.bounded(5) ? m_game->turn().PositionBonne : int(m_rng.bounded(4)) + 1;
-    m_game->clickAt(QPoint(78 * cell - 62 + int(m_rng.bounded(64)), 70 + int(m_rng.bounded(64))));
+    m_game->clickAt(BoardLayout::pictureAt(cell) + QPoint(int(m_rng.bounded(64)), int(m_rng.bounded(64))));
 }
 
 void SoakPlayer::clickOutside()
@@ -126,8 +121,8 @@ void SoakPlayer::clickOutside()
     m_action = "click outside the pictures";
     QPoint at;
     do {
-        at = QPoint(int(m_rng.bounded(Game::kBoardWidth)), int(m_rng.bounded(Game::kBoardHeight)));
-    } while (Game::cellAt(at) != 0);
+        at = QPoint(int(m_rng.bounded(BoardLayout::kWidth)), int(m_rng.bounded(BoardLayout::kHeight)));
+    } while (BoardLayout::cellAt(at) != 0);
     m_game->clickAt(at);
 }
 
@@ -172,7 +167,7 @@ void SoakPlayer::actDuringFlash()
         suite();
         break;
     case 1:
-        m_game->clickAt(QPoint(78 * m_game->turn().PositionBonne - 30, 100));
+        m_game->clickAt(BoardLayout::pictureCentre(m_game->turn().PositionBonne));
         m_game->test_reponse();
         break;
     default:
@@ -194,7 +189,7 @@ bool SoakPlayer::checkTurn()
 
     std::array<int, 4> cells{};
     for (int p = 1; p <= 4; ++p)
-        cells[p - 1] = cellIndex(board, p);
+        cells[p - 1] = BoardProbe::pictureIn(board, p);
     check(cells[t.PositionBonne - 1] == t.NumeroMot, "the target's cell shows another picture");
     check(std::count(cells.begin(), cells.end(), t.NumeroMot) == 1, "the target is in more than one cell");
     std::array<int, 4> sorted = cells;
@@ -205,7 +200,7 @@ bool SoakPlayer::checkTurn()
     const auto judged = std::count(t.DejaClique.begin() + 1, t.DejaClique.end(), true);
     check(t.NombreClics == judged, "the click count differs from the judged cells");
     for (int c = 1; c <= 4; ++c) {
-        const int mark = markOver(board, c);
+        const int mark = BoardProbe::markOver(board, c);
         if (!t.DejaClique[c]) {
             check(mark == -1, "a mark over a cell not judged");
             continue;

@@ -1,3 +1,4 @@
+#include "boardlayout.h"
 #include "picturefolder.h"
 #include "tcadregeneral.h"
 #include "testsets.h"
@@ -17,25 +18,17 @@
 
 namespace {
 
-const QColor kAqua(0, 255, 255);
 const QString kSettingsFile = QStringLiteral("imolectu.dat");
 
-QPoint cellCentre(int cell)
-{
-    return {78 * cell - 62 + 32, 70 + 32};
-}
-
-QRect markRect(int cell)
-{
-    return {78 * cell - 47, 30, 33, 32};
-}
+QPoint cellCentre(int cell) { return BoardLayout::pictureCentre(cell); }
+QRect markRect(int cell) { return {BoardLayout::markAt(cell), GlyphSets::kMarkCell}; }
 
 // True when every pixel of `area` on the board is the plain aqua.
 bool isBlank(const QImage &board, QRect area)
 {
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            if (board.pixelColor(x, y) != kAqua)
+            if (board.pixelColor(x, y) != BoardLayout::kAqua)
                 return false;
     return true;
 }
@@ -166,7 +159,7 @@ void WindowTest::styleButtonCyclesBackAfterThreePresses()
     QCOMPARE(int(game.settings().StyleCaracteres), 1);
     const int length = int(game.turn().NomAffiche.size());
     // Inside the first letter of the name, which must stay where it was.
-    const QPoint firstLetter(154 + 12 - 6 * length + 5, 180);
+    const QPoint firstLetter = BoardLayout::glyphAt(1, length) + QPoint(5, 10);
     const QImage startBoard = game.board();
     for (int style : {2, 3, 1}) {
         clickButton(m_window->PixigneAnnul);

@@ -1,3 +1,4 @@
+#include "boardlayout.h"
 #include "game.h"
 #include "gameservices.h"
 #include "glyphsets.h"
@@ -89,7 +90,7 @@ QImage nameLine(Game &game, int style, const QString &name)
     game.settings().StyleCaracteres = std::uint8_t(style);
     game.turn().NomAffiche = name.toLatin1(); // every letter of the vocabulary is in Latin-1
     game.MiseAJourNom();
-    return game.board().copy(0, kNameTop, Game::kBoardWidth, GlyphSets::kGlyphCell.height());
+    return game.board().copy(0, kNameTop, BoardLayout::kWidth, GlyphSets::kGlyphCell.height());
 }
 
 void drawNames(QPainter &painter, int top, Game &game, const QStringList &names)
@@ -129,7 +130,7 @@ int main(int argc, char **argv)
     Game game(services, sets);
 
     const SetView glyphViews[] = {{&sets.Alphabet, "Alphabet"}, {&sets.AlphaMin, "AlphaMin"}, {&sets.AlphaMaj, "AlphaMaj"}};
-    const int width = 3 * kGap + Game::kBoardWidth * (1 + kNameScale);
+    const int width = 3 * kGap + BoardLayout::kWidth * (1 + kNameScale);
     const int height = kGap + 3 * (cellsHeight(sets.Alphabet, kCellsPerLine) + kGap)
                        + cellsHeight(sets.Touches, GlyphSets::kMarkCount) + kGap + namesHeight(int(names.size())) + kGap;
     QImage sheet(width, height, QImage::Format_RGB32);
