@@ -14,7 +14,7 @@ cmake --build build-fuzz -j"$(nproc)" --target fuzz_settingsfile fuzz_picture fu
 
 export ASAN_OPTIONS=halt_on_error=1:print_stacktrace=1:detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-export LSAN_OPTIONS=suppressions=$PWD/sanitizers.supp:print_suppressions=0
+export LSAN_OPTIONS=suppressions=$PWD/tests/suppressions/lsan.supp:print_suppressions=0
 mkdir -p build-fuzz/findings
 for target in settingsfile picture worddraw; do
     # New inputs go to a scratch folder; the committed seeds stay as they are.

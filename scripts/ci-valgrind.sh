@@ -2,7 +2,7 @@
 # Runs a scripted session of the real window (offscreen, on the real
 # pictures) under valgrind's memcheck: any invalid access, use of
 # uninitialised memory or definite leak fails it. Noise from Qt and the
-# system is suppressed in valgrind.supp. Uses the normal build in build/
+# system is suppressed in tests/suppressions/valgrind.supp. Uses the normal build in build/
 # (or in LECTURE_BUILD_DIR).
 set -eu
 cd "$(dirname "$0")/.."
@@ -12,5 +12,5 @@ cmake --build "$build" -j"$(nproc)" --target lecture_session lecture_pictures
 
 QT_QPA_PLATFORM=offscreen valgrind --tool=memcheck --leak-check=full \
     --errors-for-leak-kinds=definite --error-exitcode=1 --num-callers=40 \
-    --suppressions=valgrind.supp \
+    --suppressions=tests/suppressions/valgrind.supp \
     "$build/tests/soak/lecture_session" "$PWD/$build/lecture/images"
