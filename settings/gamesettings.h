@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 
 // The six user settings, one byte each, as the settings file stores them.
 struct GameSettings
@@ -14,3 +15,30 @@ struct GameSettings
 
     bool operator==(const GameSettings &) const = default;
 };
+
+// The bounds on the noun length, as the settings file and the settings
+// dialog correct them.
+namespace SizeLimits {
+
+constexpr int kMiniAtMost = 12;
+constexpr int kMaxiAtMostInFile = 24;
+constexpr int kMaxiAtMostInDialog = 21;
+
+// 0 becomes 1, a value above its limit the limit, and a minimum above the
+// maximum becomes 1; in that order.
+constexpr std::pair<int, int> corrected(int mini, int maxi, int maxiAtMost)
+{
+    if (mini == 0)
+        mini = 1;
+    if (mini > kMiniAtMost)
+        mini = kMiniAtMost;
+    if (maxi == 0)
+        maxi = 1;
+    if (maxi > maxiAtMost)
+        maxi = maxiAtMost;
+    if (mini > maxi)
+        mini = 1;
+    return {mini, maxi};
+}
+
+} // namespace SizeLimits

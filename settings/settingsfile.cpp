@@ -39,16 +39,9 @@ bool flag(RecordReader &r) { return r.next() == '1'; }
 
 void limitSizes(GameSettings &s)
 {
-    if (s.TailleMini == 0)
-        s.TailleMini = 1;
-    if (s.TailleMini > 12)
-        s.TailleMini = 12;
-    if (s.TailleMaxi == 0)
-        s.TailleMaxi = 1;
-    if (s.TailleMaxi > 24)
-        s.TailleMaxi = 24;
-    if (s.TailleMini > s.TailleMaxi)
-        s.TailleMini = 1;
+    const auto [mini, maxi] = SizeLimits::corrected(s.TailleMini, s.TailleMaxi, SizeLimits::kMaxiAtMostInFile);
+    s.TailleMini = std::uint8_t(mini);
+    s.TailleMaxi = std::uint8_t(maxi);
 }
 
 QByteArray oneChar(qint32 v) { return QByteArray::number(v).left(1); }

@@ -81,7 +81,7 @@ TOKBottomDlgParam::TOKBottomDlgParam(GameSettings &settings, TurnState &turn, QW
     Label3 = new QLabel(QStringLiteral("Taille minimum (1 ou +)"), GroupeOptions);
     Label3->setGeometry(40, 60, 107, 13);
     MaskMaxi = addSizeField(QPoint(8, 88));
-    Label4 = new QLabel(QStringLiteral("Taille maximum (21 ou -)"), GroupeOptions);
+    Label4 = new QLabel(QStringLiteral("Taille maximum (%1 ou -)").arg(SizeLimits::kMaxiAtMostInDialog), GroupeOptions);
     Label4->setGeometry(40, 92, 113, 13);
 
     Pixigne2 = DialogFrame::addButton(this, QRect(176, 172, 36, 36),
@@ -176,18 +176,9 @@ void TOKBottomDlgParam::ValideParam()
     m_settings.TraitsApparents = BoxTraits->isChecked();
 
     // displayText keeps the blank positions where text() drops them.
-    int mini = readNumber(MaskMini->displayText());
-    int maxi = readNumber(MaskMaxi->displayText());
-    if (mini == 0)
-        mini = 1;
-    if (mini > 12)
-        mini = 12;
-    if (maxi == 0)
-        maxi = 1;
-    if (maxi > 21)
-        maxi = 21;
-    if (mini > maxi)
-        mini = 1;
+    const auto [mini, maxi] = SizeLimits::corrected(readNumber(MaskMini->displayText()),
+                                                    readNumber(MaskMaxi->displayText()),
+                                                    SizeLimits::kMaxiAtMostInDialog);
     m_settings.TailleMini = std::uint8_t(mini);
     m_settings.TailleMaxi = std::uint8_t(maxi);
     done(QDialog::Accepted);

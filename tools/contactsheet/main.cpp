@@ -18,7 +18,7 @@ constexpr int kGap = 10;
 constexpr int kLabel = 16;
 constexpr int kCellsPerLine = 11;
 constexpr int kNameTop = 170;
-const QColor kPaper(0, 255, 255); // the board's aqua, where the cells really land
+const QColor kPaper = BoardLayout::kAqua; // where the cells really land
 
 // The game only needs the board here: no clock, sound, errors or waiting.
 class SilentServices : public GameServices

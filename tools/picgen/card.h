@@ -1,5 +1,7 @@
 #pragma once
 
+#include "boardlayout.h"
+
 #include <QColor>
 #include <QImage>
 #include <QRect>
@@ -9,7 +11,7 @@
 namespace Card {
 
 constexpr int kSize = 64;
-const QColor kBoard(0, 255, 255);
+inline const QColor kBoard = BoardLayout::kAqua;
 const QColor kBorder(0, 150, 190);
 constexpr qreal kRadius = 6.0;
 
