@@ -1,5 +1,6 @@
 #include "wordlist.h"
 
+#include <QFile>
 #include <QSet>
 #include <QTest>
 
@@ -10,6 +11,7 @@ class WordListTest : public QObject
 private slots:
     void entriesKeepTheirIndex_data();
     void entriesKeepTheirIndex();
+    void everyEntryMatchesTheListByteForByte();
     void nounLength_data();
     void nounLength();
     void everyEntryIsWellFormed();
@@ -42,6 +44,23 @@ void WordListTest::entriesKeepTheirIndex()
     QFETCH(QByteArray, key);
     QCOMPARE(WordList::name(index), name);
     QCOMPARE(WordList::key(index), key);
+}
+
+// Every entry against a copy of the list typed apart (UTF-8 in the test's
+// folder): a wrong accent or a swapped pair anywhere shows here.
+void WordListTest::everyEntryMatchesTheListByteForByte()
+{
+    QFile file(QStringLiteral(VOCABULARY_FILE));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    QList<QByteArray> expected;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().chopped(1);
+        if (!line.startsWith('#'))
+            expected << QString::fromUtf8(line).toLatin1();
+    }
+    QCOMPARE(expected.size(), WordList::kCount);
+    for (int i = 0; i < WordList::kCount; ++i)
+        QVERIFY2(WordList::entry(i) == expected.at(i), qPrintable(QStringLiteral("entry %1").arg(i)));
 }
 
 void WordListTest::nounLength_data()
