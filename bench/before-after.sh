@@ -9,7 +9,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 commit=$1
 build=${2:-$root/build-bench}
 old=$(mktemp -d)
-trap 'rm -rf "$old"; [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null; true' EXIT
+. "$root/scripts/lib/xvfb.sh"
+trap 'rm -rf "$old"; stop_xvfb' EXIT
 
 mkdir "$old/src"
 git -C "$root" archive "$commit" | tar -x -C "$old/src"
@@ -19,13 +20,7 @@ cmake --build "$old/build" -j2 --target lecture_firstpaint window_bench >/dev/nu
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j2 --target lecture_pictures lecture_firstpaint window_bench >/dev/null
 
-display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
-xvfb_pid=$!
-while [ ! -s "$display_file" ]; do sleep 0.1; done
-DISPLAY=:$(cat "$display_file")
-export DISPLAY
-rm -f "$display_file"
+start_xvfb 1280x1024x24
 
 echo "before: $commit, after: the working tree; load average $(cut -d' ' -f1-3 /proc/loadavg)"
 for platform in xcb offscreen; do

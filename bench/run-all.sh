@@ -21,14 +21,10 @@ bare=$build/bench/barewindow/barewindow
 bare_probe=$build/bench/barewindow/barewindow_firstpaint
 game_probe=$build/bench/firstpaint/lecture_firstpaint
 
-# A display of our own, numbered by Xvfb itself, stopped on the way out.
-display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
-xvfb_pid=$!
-trap 'kill "$xvfb_pid" 2>/dev/null; rm -f "$display_file"' EXIT
-while [ ! -s "$display_file" ]; do sleep 0.1; done
-DISPLAY=:$(cat "$display_file")
-export DISPLAY
+# A display of our own, stopped on the way out.
+. "$root/scripts/lib/xvfb.sh"
+trap stop_xvfb EXIT
+start_xvfb 1280x1024x24
 
 echo "$(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -16,10 +16,10 @@ ID=org.velune.Lecture
 SYSTEM=0
 [ "${1:-}" = "--system" ] && SYSTEM=1
 
+. scripts/lib/xvfb.sh
 work=$(mktemp -d)
-xvfb_pid=""
 cleanup() {
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    stop_xvfb
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -86,10 +86,8 @@ command -v "$exec_cmd" >/dev/null || fail "Exec command $exec_cmd not on PATH"
 dpkg -L lecture | sort > "$work/files-before"
 say "installed $(dpkg-query -W -f='${Package} ${Version}' lecture); menu Exec=$exec_cmd"
 
-display=:$((90 + $$ % 9))
-Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &
-xvfb_pid=$!
-sleep 1
+start_xvfb 1024x768x24
+display=$DISPLAY
 
 # Pixels of one colour in a PNG.
 count_colour() {

@@ -8,9 +8,8 @@ set -eu
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-40}
 
-cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DLECTURE_FUZZ=ON \
-    -DLECTURE_BUILD_TESTS=OFF -DLECTURE_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build-fuzz -j"$(nproc)" --target fuzz_settingsfile fuzz_picture fuzz_worddraw
+cmake --preset fuzz
+cmake --build --preset fuzz -j"$(nproc)"
 
 export ASAN_OPTIONS=halt_on_error=1:print_stacktrace=1:detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1

@@ -2,12 +2,14 @@
 # Runs a scripted session of the real window (offscreen, on the real
 # pictures) under valgrind's memcheck: any invalid access, use of
 # uninitialised memory or definite leak fails it. Noise from Qt and the
-# system is suppressed in tests/suppressions/valgrind.supp. Uses the normal build in build/
-# (or in LECTURE_BUILD_DIR).
+# system is suppressed in tests/suppressions/valgrind.supp. Uses the normal
+# build in build/ (or in LECTURE_BUILD_DIR).
 set -eu
 cd "$(dirname "$0")/.."
 build=${LECTURE_BUILD_DIR:-build}
-[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    if [ "$build" = build ]; then cmake --preset default; else cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo; fi
+fi
 cmake --build "$build" -j"$(nproc)" --target lecture_session lecture_pictures
 
 QT_QPA_PLATFORM=offscreen valgrind --tool=memcheck --leak-check=full \

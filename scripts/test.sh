@@ -6,11 +6,10 @@ set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
-cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
-../scripts/check-install.sh
-../scripts/ci-sanitizers.sh
-../scripts/ci-fuzz.sh
-../scripts/ci-valgrind.sh
+ctest --preset default -j"$(nproc)"
+scripts/check-install.sh
+scripts/ci-sanitizers.sh
+scripts/ci-fuzz.sh
+scripts/ci-valgrind.sh
 # Reached only when every stage above passed (set -e stops at the first failure).
 echo "stages: 5 passed, 0 failed"
