@@ -63,6 +63,8 @@ private slots:
     void joinedGlyphsMeetTheCellEdgesAtTheLinkRows_data();
     void joinedGlyphsMeetTheCellEdgesAtTheLinkRows();
     void everyPairOfJoinedLettersFormsOneLine();
+    void lettersKeepWhatTellsThemApart_data();
+    void lettersKeepWhatTellsThemApart();
 };
 
 void GlyphsTest::sheetsAreOpaqueAndFullSize_data()
@@ -303,6 +305,41 @@ void GlyphsTest::everyPairOfJoinedLettersFormsOneLine()
             QVERIFY2(touch, qPrintable(QStringLiteral("slot %1 then slot %2").arg(first).arg(second)));
         }
     }
+}
+
+void GlyphsTest::lettersKeepWhatTellsThemApart_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<bool>("inked");
+    const auto letter = [](char c) { return c - 'a'; };
+    const auto cols = [](int left, int right, int top, int bottom) { return QRect(QPoint(left, top), QPoint(right, bottom)); };
+    // Where a young reader took one letter for another.
+    QTest::newRow("joined n opens with a hump up to the x-height") << kJoined << letter('n') << cols(1, 2, 11, 12) << true;
+    QTest::newRow("joined v starts from a point, not a hump") << kJoined << letter('v') << cols(1, 2, 11, 11) << false;
+    QTest::newRow("joined w rises to the x-height in the middle") << kJoined << letter('w') << cols(6, 7, 11, 12) << true;
+    QTest::newRow("joined s stays open at its foot") << kJoined << letter('s') << cols(0, 2, 18, 20) << false;
+    QTest::newRow("print i dot stands clear of its stem") << kPrint << letter('i') << cols(0, 11, 11, 12) << false;
+    QTest::newRow("print î accent stands clear of its stem") << kPrint << 36 << cols(0, 11, 11, 12) << false;
+    QTest::newRow("print ï dots stand clear of their stem") << kPrint << 37 << cols(0, 11, 11, 12) << false;
+    QTest::newRow("print l turns its foot to the right") << kPrint << letter('l') << cols(7, 8, 19, 20) << true;
+    QTest::newRow("capital Q tail leaves the bowl") << kCapitals << letter('q') << cols(11, 11, 20, 21) << true;
+    QTest::newRow("capital W middle rises to the upper half") << kCapitals << letter('w') << cols(5, 6, 12, 13) << true;
+}
+
+void GlyphsTest::lettersKeepWhatTellsThemApart()
+{
+    QFETCH(int, style);
+    QFETCH(int, slot);
+    QFETCH(QRect, area);
+    QFETCH(bool, inked);
+    const QImage cell = glyphs(style).cell(slot);
+    bool found = false;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            found = found || isInk(cell, x, y);
+    QCOMPARE(found, inked);
 }
 
 QTEST_GUILESS_MAIN(GlyphsTest)
