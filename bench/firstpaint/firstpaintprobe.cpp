@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QObject>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
@@ -52,7 +53,7 @@ public:
             m_seen = true;
             // The paint event is only on its way in: report after it has been
             // painted and the window flushed, on the next turn of the loop.
-            QMetaObject::invokeMethod(this, &FirstPaintProbe::report, Qt::QueuedConnection);
+            QTimer::singleShot(0, this, &FirstPaintProbe::report);
         }
         return false;
     }

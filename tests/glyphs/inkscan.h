@@ -35,7 +35,7 @@ inline QRect inkBox(const QImage &cell)
 // counting as one piece (the eye joins diagonal neighbours).
 inline int inkPieces(const QImage &cell)
 {
-    QList<bool> seen(cell.width() * cell.height(), false);
+    QList<bool> seen(qsizetype(cell.width()) * cell.height(), false);
     int pieces = 0;
     for (int start = 0; start < seen.size(); ++start) {
         if (seen[start] || !isInk(cell, start % cell.width(), start / cell.width()))

@@ -247,7 +247,7 @@ private slots:
                 continue; // reported by generatedPicture
             QCryptographicHash hash(QCryptographicHash::Sha1);
             for (int y = 0; y < image.height(); ++y)
-                hash.addData(QByteArrayView(image.constScanLine(y), image.width() * 4));
+                hash.addData(QByteArrayView(image.constScanLine(y), qsizetype(image.width()) * 4));
             const QByteArray digest = hash.result();
             QVERIFY2(!keyByHash.contains(digest),
                      qPrintable(row.key + QStringLiteral(" looks exactly like ") + keyByHash.value(digest)));

@@ -26,7 +26,7 @@ enum class Kind { Regular, Empty, Missing, Folder, Fifo, Socket, CharDevice, Lin
 
 QString make(const QTemporaryDir &dir, Kind kind)
 {
-    const QString path = dir.filePath(QStringLiteral("target"));
+    QString path = dir.filePath(QStringLiteral("target"));
     const QByteArray native = QFile::encodeName(path);
     switch (kind) {
     case Kind::Regular: {
@@ -51,7 +51,7 @@ QString make(const QTemporaryDir &dir, Kind kind)
         sockaddr_un addr{};
         addr.sun_family = AF_UNIX;
         qstrncpy(addr.sun_path, native.constData(), sizeof addr.sun_path);
-        ::bind(s, reinterpret_cast<sockaddr *>(&addr), sizeof addr);
+        (void)::bind(s, reinterpret_cast<sockaddr *>(&addr), sizeof addr);
         ::close(s);
         break;
     }

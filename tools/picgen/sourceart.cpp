@@ -11,7 +11,7 @@ QString sourcePath(const QString &source, const QString &sourcesDir)
     if (colon <= 0)
         return {};
     const QString scheme = source.left(colon);
-    const QString id = source.mid(colon + 1);
+    QString id = source.mid(colon + 1);
     if (id.isEmpty())
         return {};
     if (scheme == QLatin1String("noto"))

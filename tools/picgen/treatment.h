@@ -39,6 +39,6 @@ QRect parsePlacement(const QString &text, QString *source);
 
 QImage mirrored(const QImage &art, bool horizontal);
 QImage hueShifted(const QImage &art, int degrees);
-QImage tinted(const QImage &art, const QColor &colour);
+QImage tinted(const QImage &art, const QColor &target);
 QImage grayed(const QImage &art);
 QImage rotated(const QImage &art, qreal degrees);
