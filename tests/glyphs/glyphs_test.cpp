@@ -320,10 +320,15 @@ void GlyphsTest::lettersKeepWhatTellsThemApart_data()
     QTest::newRow("joined v starts from a point, not a hump") << kJoined << letter('v') << cols(1, 2, 11, 11) << false;
     QTest::newRow("joined w rises to the x-height in the middle") << kJoined << letter('w') << cols(6, 7, 11, 12) << true;
     QTest::newRow("joined s stays open at its foot") << kJoined << letter('s') << cols(0, 2, 18, 20) << false;
+    QTest::newRow("joined r rises to a shoulder at the top") << kJoined << letter('r') << cols(6, 8, 8, 9) << true;
+    QTest::newRow("joined r has a notch under its shoulder") << kJoined << letter('r') << cols(4, 5, 8, 8) << false;
+    QTest::newRow("joined m has a valley between its arches") << kJoined << letter('m') << cols(4, 4, 11, 12) << false;
+    QTest::newRow("joined n has a valley before its arch") << kJoined << letter('n') << cols(4, 5, 11, 11) << false;
     QTest::newRow("print i dot stands clear of its stem") << kPrint << letter('i') << cols(0, 11, 11, 12) << false;
     QTest::newRow("print î accent stands clear of its stem") << kPrint << 36 << cols(0, 11, 11, 12) << false;
     QTest::newRow("print ï dots stand clear of their stem") << kPrint << 37 << cols(0, 11, 11, 12) << false;
     QTest::newRow("print l turns its foot to the right") << kPrint << letter('l') << cols(7, 8, 19, 20) << true;
+    QTest::newRow("print l foot is a hook, not the bar of an L") << kPrint << letter('l') << cols(8, 11, 18, 20) << false;
     QTest::newRow("capital Q tail leaves the bowl") << kCapitals << letter('q') << cols(11, 11, 20, 21) << true;
     QTest::newRow("capital W middle rises to the upper half") << kCapitals << letter('w') << cols(5, 6, 12, 13) << true;
 }
