@@ -10,11 +10,9 @@
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QShowEvent>
 
 #include <algorithm>
 
@@ -49,11 +47,10 @@ int selectedItem(const QButtonGroup *group)
 } // namespace
 
 TOKBottomDlgParam::TOKBottomDlgParam(GameSettings &settings, TurnState &turn, QWidget *parent)
-    : QDialog(parent)
+    : FramedDialog(QStringLiteral("Paramètres de Imagimot ?"), QSize(321, 213), false, parent)
     , m_settings(settings)
     , m_turn(turn)
 {
-    DialogFrame::setUp(this, QStringLiteral("Paramètres de Imagimot ?"), QSize(321, 213), false);
 
     // Built in focus order: the exercise modes come first.
     GroupeExercices = addRadioGroup(QRect(176, 8, 137, 161), QStringLiteral("Exercices"),
@@ -191,24 +188,4 @@ void TOKBottomDlgParam::AnnuleParam()
     done(QDialog::Rejected);
 }
 
-void TOKBottomDlgParam::keyPressEvent(QKeyEvent *event)
-{
-    // QDialog would take Escape as cancel and Enter as the default button;
-    // here only the two image buttons close the dialog.
-    switch (event->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        event->accept();
-        return;
-    default:
-        QDialog::keyPressEvent(event);
-    }
-}
 
-void TOKBottomDlgParam::showEvent(QShowEvent *event)
-{
-    if (!event->spontaneous())
-        DialogFrame::centreOnScreen(this);
-    QDialog::showEvent(event);
-}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "frameddialog.h"
 
 struct GameSettings;
 struct TurnState;
@@ -14,7 +14,7 @@ class TPixigne;
 // The settings dialog. It keeps no copy of the settings: its controls are its
 // only state, filled from GameSettings when it opens. Only its two image
 // buttons close it through a handler; no key confirms or cancels it.
-class TOKBottomDlgParam : public QDialog
+class TOKBottomDlgParam : public FramedDialog
 {
     Q_OBJECT
 public:
@@ -43,10 +43,6 @@ public:
     QLabel *Label4 = nullptr;
     TPixigne *Pixigne1 = nullptr; // confirm
     TPixigne *Pixigne2 = nullptr; // cancel
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     QGroupBox *addRadioGroup(QRect geometry, const QString &caption, const QStringList &items,

@@ -4,9 +4,7 @@
 #include "dialogframe.h"
 #include "tpixigne.h"
 
-#include <QKeyEvent>
 #include <QPlainTextEdit>
-#include <QShowEvent>
 #include <QTextBlock>
 
 namespace {
@@ -69,10 +67,8 @@ std::pair<int, int> gapIn(const QString &line)
 } // namespace
 
 TOKBottomDlgAide::TOKBottomDlgAide(QWidget *parent)
-    : QDialog(parent)
+    : FramedDialog(QStringLiteral("Fonctionnalités de Imagimot - Lecture"), QSize(449, 428), true, parent)
 {
-    DialogFrame::setUp(this, QStringLiteral("Fonctionnalités de Imagimot - Lecture"),
-                       QSize(449, 428), true);
     // Five pixels past the bottom: the box shows no edge there.
     MemoAide = DialogFrame::addMemo(this, QRect(0, 0, 449, 433), helpText, DialogFrame::font(),
                                     QColor(0, 255, 255), palette().color(QPalette::WindowText));
@@ -126,22 +122,9 @@ QRect TOKBottomDlgAide::placeCopy(const Copy &copy) const
     return rect().contains(placed) ? placed : copy.design;
 }
 
-void TOKBottomDlgAide::keyPressEvent(QKeyEvent *event)
+void TOKBottomDlgAide::aboutToAppear()
 {
-    // Only the quit button and the close box close it, not Escape.
-    if (event->key() == Qt::Key_Escape)
-        event->accept();
-    else
-        QDialog::keyPressEvent(event);
-}
-
-void TOKBottomDlgAide::showEvent(QShowEvent *event)
-{
-    if (!event->spontaneous()) {
-        DialogFrame::centreOnScreen(this);
-        // The text box has its final width only now that it is shown.
-        for (const Copy &copy : std::as_const(m_copies))
-            copy.button->setGeometry(placeCopy(copy));
-    }
-    QDialog::showEvent(event);
+    // The text box has its final width only now that it is shown.
+    for (const Copy &copy : std::as_const(m_copies))
+        copy.button->setGeometry(placeCopy(copy));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "frameddialog.h"
+
 #include <QList>
 #include <QRect>
 
@@ -9,7 +10,7 @@ class TPixigne;
 
 // The help dialog: the help text, a working quit button and inert copies of
 // the main window's buttons sitting in the gaps of the lines that name them.
-class TOKBottomDlgAide : public QDialog
+class TOKBottomDlgAide : public FramedDialog
 {
     Q_OBJECT
 public:
@@ -26,8 +27,7 @@ public:
     TPixigne *PixigneQuitter2 = nullptr;
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
+    void aboutToAppear() override;
 
 private:
     struct Copy

@@ -5,10 +5,8 @@
 #include "tpixigne.h"
 
 #include <QGraphicsEffect>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QShowEvent>
 
 namespace {
 
@@ -67,9 +65,8 @@ protected:
 } // namespace
 
 TOKBottomDlgLogo::TOKBottomDlgLogo(QWidget *parent)
-    : QDialog(parent)
+    : FramedDialog(QStringLiteral("La règle du jeu"), QSize(416, 352), true, parent)
 {
-    DialogFrame::setUp(this, QStringLiteral("La règle du jeu"), QSize(416, 352), true);
 
     QFont bold = DialogFrame::font();
     bold.setBold(true);
@@ -93,18 +90,4 @@ void TOKBottomDlgLogo::QuitteAproposdeTessarin()
     close();
 }
 
-void TOKBottomDlgLogo::keyPressEvent(QKeyEvent *event)
-{
-    // Only the quit button and the close box close it, not Escape.
-    if (event->key() == Qt::Key_Escape)
-        event->accept();
-    else
-        QDialog::keyPressEvent(event);
-}
 
-void TOKBottomDlgLogo::showEvent(QShowEvent *event)
-{
-    if (!event->spontaneous())
-        DialogFrame::centreOnScreen(this);
-    QDialog::showEvent(event);
-}

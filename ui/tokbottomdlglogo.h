@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QDialog>
+#include "frameddialog.h"
 
 class QPlainTextEdit;
 class TPixigne;
 
 // The rules dialog: a fixed navy text and a quit button.
-class TOKBottomDlgLogo : public QDialog
+class TOKBottomDlgLogo : public FramedDialog
 {
     Q_OBJECT
 public:
@@ -16,8 +16,4 @@ public:
 
     QPlainTextEdit *Memo1 = nullptr;
     TPixigne *Pixigne2 = nullptr;
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 };
