@@ -70,9 +70,12 @@ bool writeAll(int fd, const QByteArray &contents)
 // Writes, syncs and closes the new file; the descriptor is closed in every case.
 bool fill(int fd, const QByteArray &contents, const struct stat *old)
 {
-    // The replacement keeps the access rights the user gave the old file.
-    bool ok = !old || ::fchmod(fd, old->st_mode & 07777) == 0;
-    ok = ok && writeAll(fd, contents) && ::fsync(fd) == 0;
+    // The replacement keeps the access rights the user gave the old file,
+    // where the file system keeps any (a FAT stick refuses, and that is no
+    // reason to lose the settings).
+    if (old)
+        (void)::fchmod(fd, old->st_mode & 07777);
+    const bool ok = writeAll(fd, contents) && ::fsync(fd) == 0;
     return ::close(fd) == 0 && ok;
 }
 

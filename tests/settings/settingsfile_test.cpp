@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/socket.h>
@@ -232,6 +233,9 @@ void SettingsFileTest::saveReplacesTheWholeFile()
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(QByteArray(80, '9'));
     }
+    // Rights no new file would get by default: the replacement keeps them.
+    const auto rights = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther;
+    QVERIFY(QFile::setPermissions(path, rights));
     GameSettings s;
     TurnState t;
     t.NumeroMot = 123;
@@ -239,6 +243,7 @@ void SettingsFileTest::saveReplacesTheWholeFile()
     SettingsFile::SauveParametres(path, s, t, [&] { ++beeps; });
     QCOMPARE(beeps, 0);
     QCOMPARE(contents(path), QByteArray("1101241112300000000000000000000000000000000"));
+    QCOMPARE(QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser), rights);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{SettingsFile::kFileName});
 }
 
