@@ -30,6 +30,7 @@ private slots:
     void load_data();
     void load();
     void saveReplacesTheWholeFile();
+    void saveThroughALinkReplacesItsTarget();
     void readOnlyFileKeepsItsContents();
     void readOnlyFolderKeepsTheOldFile();
     void notARegularFileBeepsOnceEachWay_data();
@@ -245,6 +246,31 @@ void SettingsFileTest::saveReplacesTheWholeFile()
     QCOMPARE(contents(path), QByteArray("1101241112300000000000000000000000000000000"));
     QCOMPARE(QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser), rights);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{SettingsFile::kFileName});
+}
+
+// A settings file kept elsewhere through a link stays linked.
+void SettingsFileTest::saveThroughALinkReplacesItsTarget()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString target = dir.filePath(QStringLiteral("elsewhere.dat"));
+    const QString path = dir.filePath(SettingsFile::kFileName);
+    {
+        QFile f(target);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("3212");
+    }
+    QVERIFY(QFile::link(target, path));
+    GameSettings s;
+    TurnState t;
+    t.NumeroMot = 123;
+    int beeps = 0;
+    SettingsFile::SauveParametres(path, s, t, [&] { ++beeps; });
+    QCOMPARE(beeps, 0);
+    QVERIFY(QFileInfo(path).isSymLink());
+    QCOMPARE(contents(target), QByteArray("1101241112300000000000000000000000000000000"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden),
+             (QStringList{QStringLiteral("elsewhere.dat"), SettingsFile::kFileName}));
 }
 
 void SettingsFileTest::readOnlyFileKeepsItsContents()
