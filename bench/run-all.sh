@@ -1,7 +1,8 @@
 #!/bin/sh
 # Reproduces every figure of docs/performance.md: builds the measuring
 # programs, starts a private Xvfb, then measures start-up and memory (Xvfb
-# and offscreen), a turn and a judged click (both), and idle CPU (Xvfb).
+# and offscreen), a turn and a judged click (both), the CPU cost of the
+# streak flash's pause (offscreen) and idle CPU (Xvfb).
 #   bench/run-all.sh [build-folder]      (default: build-bench)
 # Environment: RUNS (start-up runs, 20), REPS (benchmark repetitions, 10),
 # IDLE_SECONDS (60).
@@ -14,7 +15,7 @@ idle=${IDLE_SECONDS:-60}
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j2 --target lecture lecture_pictures lecture_firstpaint \
-    barewindow barewindow_firstpaint window_bench >/dev/null
+    barewindow barewindow_firstpaint window_bench pause_bench >/dev/null
 
 game_dir=$build/lecture
 bare=$build/bench/barewindow/barewindow
@@ -39,6 +40,8 @@ for platform in xcb offscreen; do
         --platform "$platform" --repetitions "$reps"
     echo
 done
+(cd "$game_dir" && QT_QPA_PLATFORM=offscreen "$build/bench/window/pause_bench")
+echo
 python3 "$root/bench/idle.py" --bare "$bare" --game "$game_dir/lecture" --cwd "$game_dir" \
     --platform xcb --seconds "$idle"
 echo

@@ -209,7 +209,9 @@ void Game::AfficheResult()
         Effacelebas();
         if (t.Serie > 0 && t.Serie < kStreakOfTen)
             drawStreak();
-        if (t.Serie >= kStreakOfTen)
+        // Exactly ten: in mode 7 a "Suite" during a flash keeps ten, and the
+        // next right answer makes eleven, which the running flash resets.
+        if (t.Serie == kStreakOfTen)
             flashStreakOfTen();
     }
 

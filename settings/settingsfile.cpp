@@ -1,8 +1,10 @@
 #include "settingsfile.h"
 
+#include "regularfile.h"
+#include "wholefile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace SettingsFile {
 
@@ -126,8 +128,9 @@ QByteArray encode(const GameSettings &s, TurnState &t)
 
 void ChargeParametres(const QString &path, GameSettings &settings, TurnState &turn, const Beep &beep)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // A pipe or a device in place of the file would block the start-up.
+    QFile file;
+    if (!RegularFile::openForReading(file, path)) {
         beep();
         return;
     }
@@ -146,9 +149,7 @@ void SauveParametres(const QString &path, const GameSettings &settings, TurnStat
         beep();
         return;
     }
-    // Written beside the old file and renamed over it only once complete.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(record) != record.size() || !file.commit())
+    if (!WholeFile::replace(path, record))
         beep();
 }
 

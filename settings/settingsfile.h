@@ -25,11 +25,14 @@ void decode(const QByteArray &bytes, GameSettings &settings, TurnState &turn);
 // The 43 bytes of a save. Limits ReserveC to 99 in `turn` first.
 QByteArray encode(const GameSettings &settings, TurnState &turn);
 
-// Reads the file over the current values; beeps once if it cannot be read.
+// Reads the file over the current values; beeps once if it cannot be read
+// (missing, unreadable, or a pipe, a socket, a device or a folder).
 void ChargeParametres(const QString &path, GameSettings &settings, TurnState &turn, const Beep &beep);
 
 // Replaces the file as a whole, never leaving it empty or half-written;
-// beeps once if it cannot be written, and the old contents then stay.
+// beeps once if it cannot be written (a file marked read-only, a folder that
+// takes no new file, a write that fails, something other than a regular
+// file in its place), and the old contents then stay.
 void SauveParametres(const QString &path, const GameSettings &settings, TurnState &turn, const Beep &beep);
 
 } // namespace SettingsFile

@@ -17,7 +17,7 @@ struct TurnState
     std::uint8_t ImageCliquee = 0;   // 0 none, 1..4 click waiting for the tick
     std::uint8_t NombreClics = 0;    // clicks judged in this turn
     std::array<bool, 5> DejaClique{}; // [1..4]
-    std::uint8_t Serie = 0;          // streak, 0..10
+    std::uint8_t Serie = 0;          // streak, 0..10; above 10 only while a flash runs
     bool ReponduCeTour = false;
     std::int32_t ReserveA = 0;
     std::int32_t ReserveB = 0;

@@ -6,6 +6,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 // The stored record: its decoding of any bytes, its encoding, and what a
@@ -23,9 +30,13 @@ private slots:
     void load_data();
     void load();
     void saveReplacesTheWholeFile();
+    void saveThroughALinkReplacesItsTarget();
     void readOnlyFileKeepsItsContents();
     void readOnlyFolderKeepsTheOldFile();
-    void folderInPlaceOfTheFileBeepsOnce();
+    void notARegularFileBeepsOnceEachWay_data();
+    void notARegularFileBeepsOnceEachWay();
+    void failedWriteKeepsTheOldFile_data();
+    void failedWriteKeepsTheOldFile();
 };
 
 // One decoded state as text: style mode mini maxi accents traits numero
@@ -223,6 +234,9 @@ void SettingsFileTest::saveReplacesTheWholeFile()
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(QByteArray(80, '9'));
     }
+    // Rights no new file would get by default: the replacement keeps them.
+    const auto rights = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther;
+    QVERIFY(QFile::setPermissions(path, rights));
     GameSettings s;
     TurnState t;
     t.NumeroMot = 123;
@@ -230,7 +244,33 @@ void SettingsFileTest::saveReplacesTheWholeFile()
     SettingsFile::SauveParametres(path, s, t, [&] { ++beeps; });
     QCOMPARE(beeps, 0);
     QCOMPARE(contents(path), QByteArray("1101241112300000000000000000000000000000000"));
+    QCOMPARE(QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser), rights);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{SettingsFile::kFileName});
+}
+
+// A settings file kept elsewhere through a link stays linked.
+void SettingsFileTest::saveThroughALinkReplacesItsTarget()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString target = dir.filePath(QStringLiteral("elsewhere.dat"));
+    const QString path = dir.filePath(SettingsFile::kFileName);
+    {
+        QFile f(target);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("3212");
+    }
+    QVERIFY(QFile::link(target, path));
+    GameSettings s;
+    TurnState t;
+    t.NumeroMot = 123;
+    int beeps = 0;
+    SettingsFile::SauveParametres(path, s, t, [&] { ++beeps; });
+    QCOMPARE(beeps, 0);
+    QVERIFY(QFileInfo(path).isSymLink());
+    QCOMPARE(contents(target), QByteArray("1101241112300000000000000000000000000000000"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden),
+             (QStringList{QStringLiteral("elsewhere.dat"), SettingsFile::kFileName}));
 }
 
 void SettingsFileTest::readOnlyFileKeepsItsContents()
@@ -272,11 +312,71 @@ void SettingsFileTest::readOnlyFolderKeepsTheOldFile()
     QCOMPARE(contents(path), QByteArray("3212"));
 }
 
-void SettingsFileTest::folderInPlaceOfTheFileBeepsOnce()
+enum class Kind { Folder, Fifo, Socket, LinkToFifo };
+
+// What stands in place of the settings file, as the file type seen through
+// any link: 'd' folder, 'p' named pipe, 's' socket, '?' anything else.
+static char typeOf(const QString &path)
 {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return '?';
+    return S_ISDIR(st.st_mode) ? 'd' : S_ISFIFO(st.st_mode) ? 'p' : S_ISSOCK(st.st_mode) ? 's' : '?';
+}
+
+static void makeInPlace(const QTemporaryDir &dir, Kind kind)
+{
+    const QByteArray native = QFile::encodeName(dir.filePath(SettingsFile::kFileName));
+    switch (kind) {
+    case Kind::Folder:
+        QDir(dir.path()).mkdir(SettingsFile::kFileName);
+        break;
+    case Kind::Fifo:
+        ::mkfifo(native.constData(), 0600);
+        break;
+    case Kind::Socket: {
+        const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un addr{};
+        addr.sun_family = AF_UNIX;
+        qstrncpy(addr.sun_path, native.constData(), sizeof addr.sun_path);
+        ::bind(s, reinterpret_cast<sockaddr *>(&addr), sizeof addr);
+        ::close(s);
+        break;
+    }
+    case Kind::LinkToFifo: {
+        const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("fifo")));
+        ::mkfifo(fifo.constData(), 0600);
+        ::symlink(fifo.constData(), native.constData());
+        break;
+    }
+    }
+}
+
+void SettingsFileTest::notARegularFileBeepsOnceEachWay_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<char>("type");
+    QTest::addColumn<QStringList>("entries");
+    const QStringList settingsOnly{SettingsFile::kFileName};
+    QTest::newRow("folder") << Kind::Folder << 'd' << settingsOnly;
+    QTest::newRow("named pipe") << Kind::Fifo << 'p' << settingsOnly;
+    QTest::newRow("socket") << Kind::Socket << 's' << settingsOnly;
+    QTest::newRow("link to a named pipe") << Kind::LinkToFifo << 'p'
+                                          << QStringList{QStringLiteral("fifo"), SettingsFile::kFileName};
+}
+
+// A pipe used to block the load for ever in open(); the save then replaced
+// it with a regular file. Both now treat it as a file they cannot use.
+void SettingsFileTest::notARegularFileBeepsOnceEachWay()
+{
+    QFETCH(Kind, kind);
+    QFETCH(char, type);
+    QFETCH(QStringList, entries);
     QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    makeInPlace(dir, kind);
     const QString path = dir.filePath(SettingsFile::kFileName);
-    QVERIFY(QDir(dir.path()).mkdir(SettingsFile::kFileName));
+    QCOMPARE(typeOf(path), type);
     GameSettings s;
     TurnState t;
     int beeps = 0;
@@ -285,7 +385,85 @@ void SettingsFileTest::folderInPlaceOfTheFileBeepsOnce()
     QCOMPARE(describe(s, t), kDefaults);
     SettingsFile::SauveParametres(path, s, t, [&] { ++beeps; });
     QCOMPARE(beeps, 2);
-    QVERIFY(QFileInfo(path).isDir());
+    QCOMPARE(typeOf(path), type);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden),
+             entries);
+}
+
+// Lowers this process's limit on the size of the files it writes.
+static bool limitFileSize(qint64 limit)
+{
+    struct rlimit rl {};
+    if (::getrlimit(RLIMIT_FSIZE, &rl) != 0)
+        return false;
+    rl.rlim_cur = rlim_t(limit);
+    return ::setrlimit(RLIMIT_FSIZE, &rl) == 0;
+}
+
+// Runs the save in a child process whose writes to files stop at `limit`
+// bytes (-1: no limit), with SIGXFSZ ignored as on a spent quota, so that
+// write() really fails. Returns the child's beeps, or -1 if it did not end.
+static int saveInChild(const QString &path, qint64 limit)
+{
+    const pid_t pid = ::fork();
+    if (pid < 0)
+        return -1;
+    if (pid == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        if (limit >= 0 && !limitFileSize(limit))
+            ::_exit(100);
+        GameSettings s;
+        TurnState t;
+        t.NumeroMot = 123;
+        int beeps = 0;
+        SettingsFile::SauveParametres(path, s, t, [&] { ++beeps; });
+        ::_exit(beeps);
+    }
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+void SettingsFileTest::failedWriteKeepsTheOldFile_data()
+{
+    QTest::addColumn<qint64>("limit");
+    QTest::addColumn<bool>("oldFile");
+    QTest::addColumn<int>("beeps");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("no room at all") << qint64(0) << true << 1 << false;
+    QTest::newRow("room for 20 bytes") << qint64(20) << true << 1 << false;
+    QTest::newRow("one byte short") << qint64(42) << true << 1 << false;
+    QTest::newRow("no room, no old file") << qint64(0) << false << 1 << false;
+    QTest::newRow("room for exactly 43") << qint64(43) << true << 0 << true;
+    QTest::newRow("no limit") << qint64(-1) << true << 0 << true;
+    QTest::newRow("no limit, no old file") << qint64(-1) << false << 0 << true;
+}
+
+void SettingsFileTest::failedWriteKeepsTheOldFile()
+{
+    QFETCH(qint64, limit);
+    QFETCH(bool, oldFile);
+    QFETCH(int, beeps);
+    QFETCH(bool, replaced);
+    const QByteArray old = QByteArray("36121000999") + QByteArray(24, '1') + "1123456" "7";
+    QCOMPARE(old.size(), 43);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(SettingsFile::kFileName);
+    if (oldFile) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QCOMPARE(f.write(old), old.size());
+    }
+    QCOMPARE(saveInChild(path, limit), beeps);
+    const QByteArray saved = "1101241112300000000000000000000000000000000";
+    if (replaced || oldFile)
+        QCOMPARE(contents(path), replaced ? saved : old);
+    // Nothing half-written is left beside the settings.
+    const QStringList expected = replaced || oldFile ? QStringList{SettingsFile::kFileName} : QStringList{};
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden),
+             expected);
 }
 
 QTEST_APPLESS_MAIN(SettingsFileTest)
