@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 // What the game promises when the world around it breaks: settings that
 // cannot be written, picture folders that are missing or lose a file
@@ -91,16 +92,19 @@ void FaultsTest::initTestCase()
 
 void FaultsTest::unwritableSettingsKeepTheirContents_data()
 {
-    QTest::addColumn<bool>("lockFolder");
-    QTest::newRow("read-only folder") << true;
-    QTest::newRow("unwritable file") << false;
+    QTest::addColumn<QString>("lock");
+    QTest::newRow("read-only folder") << "folder";
+    QTest::newRow("unwritable file") << "file";
+    // Without the owner's write bit: left alone even by a user, such as
+    // root, whom the system would let replace it.
+    QTest::newRow("file marked read-only") << "mark";
 }
 
 // The quit button's save beeps once and leaves the old file whole, with no
 // half-written copy beside it.
 void FaultsTest::unwritableSettingsKeepTheirContents()
 {
-    QFETCH(bool, lockFolder);
+    QFETCH(QString, lock);
     QTemporaryDir settingsDir;
     const QString path = settingsDir.filePath(QStringLiteral("imolectu.dat"));
     QVERIFY(writeAll(path, kCapitalsRecord));
@@ -112,9 +116,14 @@ void FaultsTest::unwritableSettingsKeepTheirContents()
     QCOMPARE(int(game.settings().StyleCaracteres), 3);
     game.Reponse(); // something new to save
 
-    WriteLock lock(lockFolder ? settingsDir.path() : path);
-    if (!lock.locked())
-        QSKIP(qPrintable(lock.failure));
+    std::optional<WriteLock> writeLock;
+    if (lock == QLatin1String("mark")) {
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadUser));
+    } else {
+        writeLock.emplace(lock == QLatin1String("folder") ? settingsDir.path() : path);
+        if (!writeLock->locked())
+            QSKIP(qPrintable(writeLock->failure));
+    }
     game.QuitterCejeu();
     QCOMPARE(services.beeps, 1);
     QCOMPARE(readAll(path), kCapitalsRecord);

@@ -51,7 +51,7 @@ bool SoakPlayer::step()
         m_game->test_reponse();
     }
     ++modeSteps[std::clamp(int(m_game->settings().TypeExercice), 0, 7)];
-    return failure.isEmpty() && checkTurn() && checkSaveLoad();
+    return failure.isEmpty() && checkTurn();
 }
 
 // Quit by the quit button, then start again from the file it wrote; an old
@@ -61,13 +61,11 @@ void SoakPlayer::restart(bool mode7InFile)
     m_action = "restart";
     const QString path = QDir(m_folder).filePath(SettingsFile::kFileName);
     GameSettings saved;
-    TurnState savedTurn;
     const int beeps = m_services.beeps;
     if (m_game) {
         m_game->QuitterCejeu();
         check(m_services.beeps == beeps, "the save beeped");
         saved = m_game->settings();
-        savedTurn = m_game->turn();
         if (mode7InFile) {
             QFile file(path);
             QByteArray record = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -79,17 +77,8 @@ void SoakPlayer::restart(bool mode7InFile)
                   "could not put mode 7 in the file");
         }
     }
-    if (m_game) {
-        // What the next start-up reads, before its first turn changes anything.
-        GameSettings loaded;
-        TurnState t;
-        SettingsFile::ChargeParametres(path, loaded, t, [this] { ++m_services.beeps; });
-        check(loaded == saved && t.NumeroMot == savedTurn.NumeroMot && t.Marques == savedTurn.Marques
-                  && t.ReponduCeTour == savedTurn.ReponduCeTour && t.ReserveA == savedTurn.ReserveA
-                  && t.ReserveB == savedTurn.ReserveB && t.ReserveC == savedTurn.ReserveC
-                  && t.ReserveD == savedTurn.ReserveD,
-              "the file does not load back what the quit button saved");
-    }
+    // Every stored value's round trip through the file is the settings
+    // file test's; here, that a restart carries the settings on.
     const bool firstRun = !m_game;
     m_game = std::make_unique<Game>(m_services, m_sets, m_folder);
     m_game->Init();
@@ -220,18 +209,5 @@ bool SoakPlayer::checkTurn()
     check(t.Serie <= 10, "the streak left 0..10");
     check(mode > 4 || t.Serie == 0, "a streak outside the scored modes");
     return failure.isEmpty();
-}
-
-bool SoakPlayer::checkSaveLoad()
-{
-    TurnState turn = m_game->turn();
-    const QByteArray record = SettingsFile::encode(m_game->settings(), turn);
-    GameSettings s;
-    TurnState t;
-    SettingsFile::decode(record, s, t);
-    return check(s == m_game->settings() && t.NumeroMot == turn.NumeroMot && t.Marques == turn.Marques
-                     && t.ReponduCeTour == turn.ReponduCeTour && t.ReserveA == turn.ReserveA
-                     && t.ReserveB == turn.ReserveB && t.ReserveC == turn.ReserveC && t.ReserveD == turn.ReserveD,
-                 "a save does not load back what it stored");
 }
 

@@ -40,7 +40,6 @@ private:
     void actDuringFlash();
     bool check(bool condition, const char *what);
     bool checkTurn();
-    bool checkSaveLoad();
 
     QString m_folder;
     QRandomGenerator m_rng;
