@@ -1,13 +1,9 @@
 #include "regularfile.h"
+#include "specialfiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 // Files from outside are opened only when they are regular files: a named
 // pipe in their place used to block the game in open() for ever.
@@ -27,12 +23,11 @@ enum class Kind { Regular, Empty, Missing, Folder, Fifo, Socket, CharDevice, Lin
 QString make(const QTemporaryDir &dir, Kind kind)
 {
     QString path = dir.filePath(QStringLiteral("target"));
-    const QByteArray native = QFile::encodeName(path);
     switch (kind) {
     case Kind::Regular: {
         QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write("112401");
+        if (f.open(QIODevice::WriteOnly))
+            f.write("112401");
         break;
     }
     case Kind::Empty:
@@ -40,32 +35,13 @@ QString make(const QTemporaryDir &dir, Kind kind)
         break;
     case Kind::Missing:
         break;
-    case Kind::Folder:
-        QDir(dir.path()).mkdir(QStringLiteral("target"));
-        break;
-    case Kind::Fifo:
-        ::mkfifo(native.constData(), 0600);
-        break;
-    case Kind::Socket: {
-        const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un addr{};
-        addr.sun_family = AF_UNIX;
-        qstrncpy(addr.sun_path, native.constData(), sizeof addr.sun_path);
-        (void)::bind(s, reinterpret_cast<sockaddr *>(&addr), sizeof addr);
-        ::close(s);
-        break;
-    }
     case Kind::CharDevice:
         return QStringLiteral("/dev/zero");
-    case Kind::LinkToFifo: {
-        const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("fifo")));
-        ::mkfifo(fifo.constData(), 0600);
-        ::symlink(fifo.constData(), native.constData());
-        break;
-    }
-    case Kind::DanglingLink:
-        ::symlink("nowhere", native.constData());
-        break;
+    case Kind::Folder: SpecialFiles::make(path, SpecialFiles::Kind::Folder); break;
+    case Kind::Fifo: SpecialFiles::make(path, SpecialFiles::Kind::Fifo); break;
+    case Kind::Socket: SpecialFiles::make(path, SpecialFiles::Kind::Socket); break;
+    case Kind::LinkToFifo: SpecialFiles::make(path, SpecialFiles::Kind::LinkToFifo); break;
+    case Kind::DanglingLink: SpecialFiles::make(path, SpecialFiles::Kind::DanglingLink); break;
     }
     return path;
 }

@@ -1,4 +1,5 @@
 #include "settingsfile.h"
+#include "specialfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,9 +10,6 @@
 #include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -284,45 +282,8 @@ void SettingsFileTest::saveThroughALinkReplacesItsTarget()
              (QStringList{QStringLiteral("elsewhere.dat"), SettingsFile::kFileName}));
 }
 
-enum class Kind { Folder, Fifo, Socket, LinkToFifo };
-
-// What stands in place of the settings file, as the file type seen through
-// any link: 'd' folder, 'p' named pipe, 's' socket, '?' anything else.
-static char typeOf(const QString &path)
-{
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return '?';
-    return S_ISDIR(st.st_mode) ? 'd' : S_ISFIFO(st.st_mode) ? 'p' : S_ISSOCK(st.st_mode) ? 's' : '?';
-}
-
-static void makeInPlace(const QTemporaryDir &dir, Kind kind)
-{
-    const QByteArray native = QFile::encodeName(dir.filePath(SettingsFile::kFileName));
-    switch (kind) {
-    case Kind::Folder:
-        QDir(dir.path()).mkdir(SettingsFile::kFileName);
-        break;
-    case Kind::Fifo:
-        ::mkfifo(native.constData(), 0600);
-        break;
-    case Kind::Socket: {
-        const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un addr{};
-        addr.sun_family = AF_UNIX;
-        qstrncpy(addr.sun_path, native.constData(), sizeof addr.sun_path);
-        ::bind(s, reinterpret_cast<sockaddr *>(&addr), sizeof addr);
-        ::close(s);
-        break;
-    }
-    case Kind::LinkToFifo: {
-        const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("fifo")));
-        ::mkfifo(fifo.constData(), 0600);
-        ::symlink(fifo.constData(), native.constData());
-        break;
-    }
-    }
-}
+using SpecialFiles::Kind;
+using SpecialFiles::typeOf;
 
 void SettingsFileTest::notARegularFileBeepsOnceEachWay_data()
 {
@@ -346,8 +307,8 @@ void SettingsFileTest::notARegularFileBeepsOnceEachWay()
     QFETCH(QStringList, entries);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    makeInPlace(dir, kind);
     const QString path = dir.filePath(SettingsFile::kFileName);
+    SpecialFiles::make(path, kind);
     QCOMPARE(typeOf(path), type);
     GameSettings s;
     TurnState t;
