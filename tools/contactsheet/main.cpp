@@ -17,7 +17,6 @@ constexpr int kNameScale = 4;
 constexpr int kGap = 10;
 constexpr int kLabel = 16;
 constexpr int kCellsPerLine = 11;
-constexpr int kNameTop = 170;
 const QColor kPaper = BoardLayout::kAqua; // where the cells really land
 
 // The game only needs the board here: no clock, sound, errors or waiting.
@@ -90,7 +89,7 @@ QImage nameLine(Game &game, int style, const QString &name)
     game.settings().StyleCaracteres = std::uint8_t(style);
     game.turn().NomAffiche = name.toLatin1(); // every letter of the vocabulary is in Latin-1
     game.MiseAJourNom();
-    return game.board().copy(0, kNameTop, BoardLayout::kWidth, GlyphSets::kGlyphCell.height());
+    return game.board().copy(0, BoardLayout::kNameY, BoardLayout::kWidth, GlyphSets::kGlyphCell.height());
 }
 
 void drawNames(QPainter &painter, int top, Game &game, const QStringList &names)
