@@ -6,6 +6,8 @@
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionGraphicsItem>
 #include <QWidget>
 
 namespace Zoom {
@@ -18,6 +20,24 @@ int floorDiv(int value, int divisor)
 {
     return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor);
 }
+
+// The page drawn as a plain picture of itself, as a grab draws it: painted
+// straight through the scene's painter, effects on its children (the rules
+// dialog's overstruck bold) would be lost.
+class PageItem : public QGraphicsProxyWidget
+{
+public:
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *) override
+    {
+        const QRect exposed = (option->exposedRect & rect()).toAlignedRect();
+        if (exposed.isEmpty())
+            return;
+        QImage picture(exposed.size(), QImage::Format_RGB32);
+        picture.fill(widget()->palette().color(widget()->backgroundRole()));
+        widget()->render(&picture, QPoint(), QRegion(exposed));
+        painter->drawImage(exposed.topLeft(), picture);
+    }
+};
 
 // Shows the page k times larger. Every pointer position is moved to the
 // top-left corner of its k x k block first, so that the page sees the
@@ -39,7 +59,9 @@ public:
         setRenderHint(QPainter::Antialiasing, false);
         setRenderHint(QPainter::TextAntialiasing, false);
         auto *scene = new QGraphicsScene(this);
-        m_proxy = scene->addWidget(page);
+        m_proxy = new PageItem;
+        m_proxy->setWidget(page);
+        scene->addItem(m_proxy);
         // The page is drawn once at its own size and that picture is
         // magnified, so text and check boxes become blocks too.
         m_proxy->setCacheMode(QGraphicsItem::ItemCoordinateCache);
@@ -55,24 +77,34 @@ public:
     int factor() const { return m_factor; }
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override { forward(event, &QGraphicsView::mousePressEvent); }
-    void mouseMoveEvent(QMouseEvent *event) override { forward(event, &QGraphicsView::mouseMoveEvent); }
-    void mouseReleaseEvent(QMouseEvent *event) override { forward(event, &QGraphicsView::mouseReleaseEvent); }
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        forward(event, [this](QMouseEvent *moved) { QGraphicsView::mousePressEvent(moved); });
+    }
+    void mouseMoveEvent(QMouseEvent *event) override
+    {
+        forward(event, [this](QMouseEvent *moved) { QGraphicsView::mouseMoveEvent(moved); });
+    }
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        forward(event, [this](QMouseEvent *moved) { QGraphicsView::mouseReleaseEvent(moved); });
+    }
     void mouseDoubleClickEvent(QMouseEvent *event) override
     {
-        forward(event, &QGraphicsView::mouseDoubleClickEvent);
+        forward(event, [this](QMouseEvent *moved) { QGraphicsView::mouseDoubleClickEvent(moved); });
     }
 
 private:
-    void forward(QMouseEvent *event, void (QGraphicsView::*handler)(QMouseEvent *))
+    template <typename Handler>
+    void forward(QMouseEvent *event, Handler handler)
     {
         const QPoint p = event->position().toPoint();
-        const QPointF snapped(floorDiv(p.x(), m_factor) * m_factor, floorDiv(p.y(), m_factor) * m_factor);
-        QMouseEvent moved(event->type(), snapped, event->scenePosition() + (snapped - event->position()),
+        const QPointF at(floorDiv(p.x(), m_factor) * m_factor, floorDiv(p.y(), m_factor) * m_factor);
+        QMouseEvent moved(event->type(), at, event->scenePosition() + (at - event->position()),
                           event->globalPosition(), event->button(), event->buttons(),
                           event->modifiers(), event->pointingDevice());
         moved.setTimestamp(event->timestamp());
-        (this->*handler)(&moved);
+        handler(&moved);
         event->setAccepted(moved.isAccepted());
     }
 
