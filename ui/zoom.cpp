@@ -104,8 +104,24 @@ private:
                           event->globalPosition(), event->button(), event->buttons(),
                           event->modifiers(), event->pointingDevice());
         moved.setTimestamp(event->timestamp());
+        if (event->type() == QEvent::MouseButtonPress)
+            giveFocus(mapToScene(at.toPoint()).toPoint());
         handler(&moved);
         event->setAccepted(moved.isAccepted());
+    }
+
+    // What the application does for a press straight from the window
+    // system, and leaves undone for the press made above: the field clicked
+    // takes the keys.
+    void giveFocus(QPoint designed)
+    {
+        QWidget *page = m_proxy->widget();
+        for (QWidget *w = page->childAt(designed); w && w != page; w = w->parentWidget()) {
+            if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus)) {
+                w->setFocus(Qt::MouseFocusReason);
+                return;
+            }
+        }
     }
 
     QGraphicsProxyWidget *m_proxy = nullptr;
@@ -173,6 +189,9 @@ void apply(QWidget *window, int factor)
         view = new ZoomView(page, window);
         view->move(0, 0);
         view->show();
+        // The keys reach the page's fields only through the view.
+        view->setFocusPolicy(Qt::StrongFocus);
+        window->setFocusProxy(view);
         view->setFocus();
     }
     const QSize design = designSize(window);

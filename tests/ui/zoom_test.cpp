@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 
@@ -29,6 +30,7 @@ private slots:
     void clicksHitDesignedPixels_data();
     void clicksHitDesignedPixels();
     void zoomKeys();
+    void magnifiedSettingsStillWork();
 
 private:
     std::unique_ptr<PictureFolder> m_folder;
@@ -233,6 +235,35 @@ void ZoomTest::zoomKeys()
     QTest::keyClick(m_window.get(), Qt::Key_Plus);
     QCOMPARE(m_window->zoom(), 1);
     QCOMPARE(m_window->game().turn().NumeroMot, word);
+}
+
+// Through the magnifier the dialog's fields take the pointer and the keys,
+// and its image buttons still act: a new size typed in, then confirmed.
+void ZoomTest::magnifiedSettingsStillWork()
+{
+    const int k = 3;
+    TOKBottomDlgParam dialog(m_window->game().settings(), m_window->game().turn(), m_window.get());
+    Zoom::apply(&dialog, k);
+    dialog.show();
+    // The offscreen platform does not activate it by itself.
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    const auto clickAt = [&dialog](QPoint pos) {
+        QWidget *under = dialog.childAt(pos);
+        QVERIFY(under);
+        QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(&dialog, pos));
+    };
+    // The field's designed place, magnified.
+    const QRect field(dialog.MaskMaxi->mapTo(dialog.MaskMaxi->window(), QPoint(0, 0)), dialog.MaskMaxi->size());
+    clickAt((field.topLeft() + QPoint(3, 3)) * k);
+    QVERIFY(dialog.MaskMaxi->hasFocus());
+    dialog.MaskMaxi->selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
+    QCOMPARE(dialog.MaskMaxi->displayText().trimmed(), QStringLiteral("7"));
+    clickAt(QPoint(280 + 18, 173 + 18) * k); // confirm
+    QVERIFY(!dialog.isVisible());
+    QVERIFY(m_window->game().turn().ParamValide);
+    QCOMPARE(int(m_window->game().settings().TailleMaxi), 7);
 }
 
 QTEST_MAIN(ZoomTest)
