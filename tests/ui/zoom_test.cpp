@@ -8,9 +8,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include <memory>
 
@@ -31,6 +33,7 @@ private slots:
     void clicksHitDesignedPixels();
     void zoomKeys();
     void magnifiedSettingsStillWork();
+    void hintsShowWhenMagnified();
 
 private:
     std::unique_ptr<PictureFolder> m_folder;
@@ -264,6 +267,22 @@ void ZoomTest::magnifiedSettingsStillWork()
     QVERIFY(!dialog.isVisible());
     QVERIFY(m_window->game().turn().ParamValide);
     QCOMPARE(int(m_window->game().settings().TailleMaxi), 7);
+}
+
+// The button under the pointer gives its hint, not the magnifier.
+void ZoomTest::hintsShowWhenMagnified()
+{
+    const int k = 2;
+    m_window->setZoom(k);
+    QCoreApplication::processEvents();
+    const QPoint suite = QPoint(293 + 18, 217 + 18) * k;
+    QWidget *under = m_window->childAt(suite);
+    QVERIFY(under);
+    const QPoint local = under->mapFrom(m_window.get(), suite);
+    QTest::mouseMove(under, local);
+    QHelpEvent help(QEvent::ToolTip, local, under->mapToGlobal(local));
+    QCoreApplication::sendEvent(under, &help);
+    QTRY_COMPARE(QToolTip::text(), QStringLiteral("Suite"));
 }
 
 QTEST_MAIN(ZoomTest)
