@@ -10,6 +10,10 @@
 include(GNUInstallDirs)
 
 set(LECTURE_APP_ID org.velune.Lecture)
+# Debian needs a maintainer's name and address, in the package and in its
+# changelog; whoever publishes the package sets their own here.
+set(LECTURE_MAINTAINER "The Lecture developers <lecture@velune.org>" CACHE STRING
+    "Name and address of the Debian package's maintainer")
 
 add_subdirectory(${PROJECT_SOURCE_DIR}/data ${CMAKE_BINARY_DIR}/data)
 
@@ -19,7 +23,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/README.md
 set(CPACK_PACKAGE_NAME lecture)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Lecture developers")
-set(CPACK_PACKAGE_CONTACT "The Lecture developers <lecture@velune.org>")
+set(CPACK_PACKAGE_CONTACT ${LECTURE_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "picture-and-word reading game for young children (French)")
 # No homepage: the game has none yet, and an address that does not exist is
 # worse than none.
