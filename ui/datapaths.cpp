@@ -74,7 +74,7 @@ QStringList systemConfigDirs()
 Folders forThisRun()
 {
     Folders folders = choose(QDir::currentPath(), QCoreApplication::applicationDirPath(),
-                                   QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     // The game only writes the file; the folder must already be there.
     if (!folders.settingsDir.isEmpty()) {
         QDir().mkpath(folders.settingsDir);
