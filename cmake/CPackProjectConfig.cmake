@@ -3,6 +3,10 @@
 # executable alone: CPack's own shlibdeps step runs `file` on each of the
 # 600-odd pictures and takes minutes.
 if(CPACK_GENERATOR STREQUAL "DEB")
+  # Under /usr whatever the build's own prefix; with CPACK_SET_DESTDIR this is
+  # the prefix the install itself sees (and writes into the menu entry).
+  set(CPACK_INSTALL_PREFIX /usr)
+  set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
   find_program(LECTURE_SHLIBDEPS dpkg-shlibdeps)
   set(linked "libqt6core6, libqt6gui6, libqt6widgets6, libstdc++6, libc6")
   if(LECTURE_SHLIBDEPS)

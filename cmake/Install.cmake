@@ -1,14 +1,19 @@
 # Installing Lecture as a desktop program, and its Debian package:
 #   cmake --install <build> [--prefix <prefix>]
 #   cd <build> && cpack -G DEB
-# Layout under the prefix: bin/lecture, share/lecture/images/*.bmp with
-# share/lecture/PICTURES-NOTICES.txt, the menu entry, the metainfo and the
-# icons. The program finds its pictures from its own folder (bin/..), so any
-# prefix works; each user's settings file goes to that user's data folder.
+# Layout under the prefix: games/lecture, share/lecture/images/*.bmp with
+# share/lecture/PICTURES-NOTICES.txt, the menu entry, the metainfo, the
+# icons, the manual pages (section 6, English and French) and the docs. The
+# program finds its pictures from its own folder (games/../share/lecture), so
+# any prefix works; each user's settings file goes to that user's data
+# folder.
 include(GNUInstallDirs)
 
 set(LECTURE_APP_ID org.velune.Lecture)
-set(LECTURE_HOMEPAGE https://velune.org/lecture/)
+# Debian needs a maintainer's name and address, in the package and in its
+# changelog; whoever publishes the package sets their own here.
+set(LECTURE_MAINTAINER "The Lecture developers <lecture@velune.org>" CACHE STRING
+    "Name and address of the Debian package's maintainer")
 
 add_subdirectory(${PROJECT_SOURCE_DIR}/data ${CMAKE_BINARY_DIR}/data)
 
@@ -18,9 +23,10 @@ install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/README.md
 set(CPACK_PACKAGE_NAME lecture)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Lecture developers")
-set(CPACK_PACKAGE_CONTACT "The Lecture developers <lecture@velune.org>")
+set(CPACK_PACKAGE_CONTACT ${LECTURE_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "picture-and-word reading game for young children (French)")
-set(CPACK_PACKAGE_HOMEPAGE_URL ${LECTURE_HOMEPAGE})
+# No homepage: the game has none yet, and an address that does not exist is
+# worse than none.
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY lecture)
@@ -44,6 +50,9 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wine")
 set(CPACK_LECTURE_EXECUTABLE ${LECTURE_RUN_DIR}/lecture)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/CPackProjectConfig.cmake)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# Installs under DESTDIR with the real prefix, so that the menu entry's Exec
+# names /usr/games/lecture rather than the staging folder.
+set(CPACK_SET_DESTDIR ON)
 
 if(NOT CPACK_GENERATOR)
   if(WIN32 OR APPLE)

@@ -24,11 +24,13 @@ constexpr int kWrongMark = 0;
 
 } // namespace
 
-Game::Game(GameServices &services, const GlyphSets &sets, QString workDir, QString settingsDir)
+Game::Game(GameServices &services, const GlyphSets &sets, QString workDir, QString settingsDir,
+           QString startSettings)
     : m_services(services)
     , m_sets(sets)
     , m_workDir(std::move(workDir))
     , m_settingsDir(std::move(settingsDir))
+    , m_startSettings(std::move(startSettings))
     , m_board(kWidth, kHeight, QImage::Format_RGB32)
 {
     clearBoard();
@@ -66,7 +68,8 @@ void Game::setDefaults()
 void Game::Init()
 {
     setDefaults();
-    SettingsFile::ChargeParametres(settingsFilePath(), m_settings, m_turn, [this] { m_services.beep(); });
+    const QString load = m_startSettings.isEmpty() ? settingsFilePath() : m_startSettings;
+    SettingsFile::ChargeParametres(load, m_settings, m_turn, [this] { m_services.beep(); });
     m_turn.MotPrecedent = m_turn.NumeroMot;
     NouveauMot();
 }

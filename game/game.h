@@ -22,7 +22,10 @@ class Game
 public:
     // `workDir` holds images/ and, unless `settingsDir` is given,
     // imolectu.dat; empty means the current working directory.
-    Game(GameServices &services, const GlyphSets &sets, QString workDir = {}, QString settingsDir = {});
+    // `startSettings`, when given, is read at start-up instead of that file,
+    // which the quit button still writes.
+    Game(GameServices &services, const GlyphSets &sets, QString workDir = {}, QString settingsDir = {},
+         QString startSettings = {});
 
     // Start-up: defaults, settings file over them, first draw.
     void Init();
@@ -71,6 +74,7 @@ private:
     const GlyphSets &m_sets;
     QString m_workDir;
     QString m_settingsDir;
+    QString m_startSettings;
     GameSettings m_settings;
     TurnState m_turn;
     RandomSource m_random;

@@ -1,14 +1,16 @@
 #!/bin/sh
 # Checks Lecture as an installed program, from an existing build (build/ or
 # $BUILD): lays it out under a temporary DESTDIR and checks the layout,
-# validates the menu entry and the AppStream metainfo, builds the Debian
-# package and lists it. Leaves nothing behind.
+# validates the menu entry and the AppStream metainfo, installs under another
+# prefix, builds the Debian package, lists it and has lintian check it (any
+# error or warning fails). Leaves nothing behind.
 #
 # With --system (as root on Debian 12, with xvfb, xdotool and imagemagick):
 # also installs the package for real, starts Lecture from its menu entry's
 # Exec command under Xvfb for two new users' homes in turn, plays a turn,
 # quits with the quit button, checks each home's settings file and that the
-# installed files are untouched, then purges the package.
+# installed files are untouched, then purges the package. The second user
+# starts from a class default placed in /etc/xdg/lecture/ for the run.
 set -eu
 cd "$(dirname "$0")/.."
 BUILD=${BUILD:-build}
@@ -18,8 +20,10 @@ SYSTEM=0
 
 . scripts/lib/xvfb.sh
 work=$(mktemp -d)
+class_dir=""
 cleanup() {
     stop_xvfb
+    [ -n "$class_dir" ] && rm -rf "$class_dir"
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -29,13 +33,14 @@ say() { echo "check-install: $*"; }
 # --- Layout under a temporary DESTDIR --------------------------------------
 DESTDIR="$work/dest" cmake --install "$BUILD" --prefix /usr >/dev/null
 root="$work/dest/usr"
-for f in bin/lecture share/lecture/PICTURES-NOTICES.txt \
+for f in games/lecture share/lecture/PICTURES-NOTICES.txt \
          share/applications/$ID.desktop share/metainfo/$ID.metainfo.xml \
          share/icons/hicolor/scalable/apps/$ID.svg share/doc/lecture/LICENSE \
-         share/doc/lecture/copyright; do
+         share/doc/lecture/copyright share/doc/lecture/changelog.gz \
+         share/man/man6/lecture.6.gz share/man/fr/man6/lecture.6.gz; do
     [ -f "$root/$f" ] || fail "missing $f"
 done
-[ -x "$root/bin/lecture" ] || fail "bin/lecture is not executable"
+[ -x "$root/games/lecture" ] || fail "games/lecture is not executable"
 pictures=$(find "$root/share/lecture/images" -name '*.bmp' | wc -l)
 [ "$pictures" -eq 608 ] || fail "$pictures pictures installed, expected 608"
 for s in 16 22 24 32 48 64 128 256; do
@@ -43,21 +48,36 @@ for s in 16 22 24 32 48 64 128 256; do
     [ -f "$png" ] || fail "missing ${s}x${s} icon"
     file "$png" | grep -q "PNG image data, $s x $s," || fail "${s}x${s} icon has the wrong size"
 done
-stray=$(cd "$root" && find . -type f | grep -Ev '^\./(bin/lecture|share/(lecture|applications|metainfo|icons/hicolor|doc/lecture)/)' || true)
+stray=$(cd "$root" && find . -type f | grep -Ev '^\./(games/lecture|share/(lecture|applications|metainfo|icons/hicolor|doc/lecture)/|share/man/(fr/)?man6/lecture\.6\.gz)' || true)
 [ -z "$stray" ] || fail "unexpected files installed: $stray"
-say "layout: bin/lecture, $pictures pictures, 8 PNG icons + SVG, menu entry, metainfo"
+for page in "$root/share/man/man6/lecture.6.gz" "$root/share/man/fr/man6/lecture.6.gz"; do
+    warnings=$(zcat "$page" | LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l - 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "manual page $page: $warnings"
+done
+say "layout: games/lecture, $pictures pictures, 8 PNG icons + SVG, menu entry, metainfo, manual pages"
 
 # --- Menu entry and metainfo ----------------------------------------------
 desktop-file-validate "$root/share/applications/$ID.desktop" 2>&1 | grep -v ': hint: ' || true
 desktop-file-validate "$root/share/applications/$ID.desktop" >/dev/null 2>&1 \
     || { desktop-file-validate "$root/share/applications/$ID.desktop"; fail "desktop entry invalid"; }
 grep -qx "Icon=$ID" "$root/share/applications/$ID.desktop" || fail "menu entry names another icon"
+grep -qx "Exec=/usr/games/lecture" "$root/share/applications/$ID.desktop" || fail "menu entry starts another program"
 appstreamcli validate --no-net "$root/share/metainfo/$ID.metainfo.xml" >/dev/null \
     || { appstreamcli validate --no-net "$root/share/metainfo/$ID.metainfo.xml"; fail "metainfo invalid"; }
 # The whole tree too: the metainfo's launchable must name the installed entry.
 appstreamcli validate-tree --no-net "$work/dest" >/dev/null \
     || { appstreamcli validate-tree --no-net "$work/dest"; fail "installed tree invalid for AppStream"; }
 say "menu entry and metainfo valid"
+
+# --- Another prefix ------------------------------------------------------------
+# The menu entry follows the prefix, and the program finds its pictures from
+# its own folder there.
+other="$work/opt/lecture"
+cmake --install "$BUILD" --prefix "$other" >/dev/null
+grep -qx "Exec=$other/games/lecture" "$other/share/applications/$ID.desktop" \
+    || fail "menu entry under $other does not follow the prefix"
+[ -f "$other/share/lecture/images/ZEBRE.bmp" ] || fail "no pictures under $other"
+say "installed under another prefix: Exec=$other/games/lecture"
 
 # --- Debian package --------------------------------------------------------
 (cd "$BUILD" && cpack -G DEB -B "$work/pkg" >/dev/null) || fail "cpack failed"
@@ -72,6 +92,10 @@ for p in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-wine; do
     echo "$depends" | grep -q "$p" || fail "package does not depend on $p"
 done
 say "$(basename "$deb"): Section $(dpkg-deb -f "$deb" Section); Depends: $depends"
+# Debian's own checker, with the informational tags shown; the remaining
+# ones are explained in README.md.
+lintian --info --display-info --fail-on error,warning "$deb" || fail "lintian found errors or warnings"
+say "lintian: no error, no warning"
 
 [ "$SYSTEM" -eq 1 ] || exit 0
 
@@ -126,19 +150,37 @@ play_as() {
     done
 }
 
-# Two new users change the style once and twice; the first one then comes
-# back and finds the style of its own file.
-for run in "1 1 1" "2 1 2" "1 2 0"; do
+# A class default for the second user: capitals, "Les premiers pas", names of
+# 3 to 6 letters.
+[ ! -e /etc/xdg/lecture ] || fail "/etc/xdg/lecture exists already; not touching it"
+class_dir=/etc/xdg/lecture
+mkdir -p "$class_dir"
+
+# Runs: home, style shown, style-button presses, style saved. The first
+# user starts from the built-in defaults (no class default yet), the second
+# from the class default, and the first comes back to its own file, which
+# wins over the class default.
+for run in "1 1 1 2" "2 3 2 2" "1 2 0 2"; do
     set -- $run
     n=$1
+    if [ "$n" -eq 2 ]; then
+        printf '3203060110000000000000000000000000000000000' > "$class_dir/imolectu.dat"
+    fi
     play_as "$work/home$n" "$2" "$3"
     settings="$work/home$n/.local/share/Lecture/imolectu.dat"
     [ -f "$settings" ] || fail "no settings file in home $n"
-    [ "$(head -c1 "$settings")" = "$((n + 1))" ] || fail "home $n saved another style"
-    say "home $n, name shown in style $2: $(cd "$work/home$n" && find . -type f | tr '\n' ' ')(saved style $((n + 1)))"
+    [ "$(head -c1 "$settings")" = "$4" ] || fail "home $n saved another style"
+    if [ "$n" -eq 2 ]; then
+        [ "$(head -c6 "$settings")" = "220306" ] || fail "home 2 did not keep the class default's mode and sizes"
+        [ "$(cat "$class_dir/imolectu.dat")" = "3203060110000000000000000000000000000000000" ] \
+            || fail "class default changed"
+    fi
+    say "home $n, name shown in style $2: $(cd "$work/home$n" && find . -type f | tr '\n' ' ')(saved $(head -c6 "$settings"))"
     others=$(cd "$work/home$n" && find . -type f ! -path ./.local/share/Lecture/imolectu.dat ! -path './.cache/*')
     [ -z "$others" ] || fail "home $n got other files: $others"
 done
+rm -rf "$class_dir"
+class_dir=""
 [ ! -e /usr/share/lecture/imolectu.dat ] || fail "settings written under /usr"
 dpkg -L lecture | sort | cmp -s - "$work/files-before" || fail "package file list changed"
 dpkg -V lecture || fail "installed files changed"
@@ -157,4 +199,4 @@ if dpkg-query -W lecture >/dev/null 2>&1; then
     DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq lecture >/dev/null
 fi
 ! dpkg-query -W lecture >/dev/null 2>&1 || fail "package still known after purge"
-say "played and quit in two homes, each with its own settings file; removed and purged, nothing left"
+say "played and quit in two homes, each with its own settings file, the second from the class default; removed and purged, nothing left"

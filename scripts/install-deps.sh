@@ -8,7 +8,7 @@ qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev qt6-qpa-plugins
 libbenchmark-dev
 fonts-dejavu-core fonts-wine
 clang libclang-rt-14-dev valgrind
-desktop-file-utils appstream dpkg-dev file xvfb xdotool imagemagick"
+desktop-file-utils appstream dpkg-dev file lintian man-db xvfb xdotool imagemagick"
 
 missing=""
 for p in $PACKAGES; do

@@ -1,5 +1,6 @@
 #include "datapaths.h"
 
+#include "settingsfile.h"
 #include "wordlist.h"
 
 #include <QCoreApplication>
@@ -44,16 +45,44 @@ Folders choose(const QString &currentDir, const QString &executableDir, const QS
     // pictures from the working directory as before.
     if (userDataDir.isEmpty() || !holdsPictures(installed))
         return {};
-    return {installed, userDataDir};
+    return {installed, userDataDir, {}};
+}
+
+QString settingsToLoad(const QString &userFile, const QStringList &systemConfigDirs)
+{
+    // Only the file's presence counts: a damaged class default is decoded
+    // like any settings file, and one that cannot be read beeps.
+    if (QFileInfo::exists(userFile))
+        return userFile;
+    for (const QString &dir : systemConfigDirs) {
+        const QString candidate = QDir(dir).filePath(QStringLiteral("lecture/") + SettingsFile::kFileName);
+        if (QFileInfo(candidate).isFile())
+            return candidate;
+    }
+    return userFile;
+}
+
+QStringList systemConfigDirs()
+{
+    QStringList dirs = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+    // A class default is the administrator's: the user's own configuration
+    // folder comes first in the list and is left out.
+    dirs.removeAll(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    return dirs;
 }
 
 Folders forThisRun()
 {
-    const Folders folders = choose(QDir::currentPath(), QCoreApplication::applicationDirPath(),
-                                   QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    Folders folders = choose(QDir::currentPath(), QCoreApplication::applicationDirPath(),
+                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     // The game only writes the file; the folder must already be there.
-    if (!folders.settingsDir.isEmpty())
+    if (!folders.settingsDir.isEmpty()) {
         QDir().mkpath(folders.settingsDir);
+        const QString own = QDir(folders.settingsDir).filePath(SettingsFile::kFileName);
+        const QString start = settingsToLoad(own, systemConfigDirs());
+        if (start != own)
+            folders.startSettings = start;
+    }
     return folders;
 }
 

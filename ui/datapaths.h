@@ -6,11 +6,14 @@
 //
 // Started in a folder whose images/ holds the game's pictures (the build's
 // run folder, a copied folder), everything stays in that folder, as it
-// always has. Started from
-// an installed copy, the pictures are read from the installed data folder
-// beside the executable (<prefix>/bin/../share/lecture) and each user's
+// always has. Started from an installed copy, the pictures are read from the installed data folder
+// beside the executable (<prefix>/games/../share/lecture) and each user's
 // settings file lives in that user's own data folder, so that nothing is
-// ever written under the installed folders.
+// ever written under the installed folders. A user of an installed copy who
+// has no settings file yet starts from the class default that an
+// administrator may have placed in a system configuration folder
+// (/etc/xdg/lecture/imolectu.dat); the user's own file is still the one the
+// quit button writes.
 namespace DataPaths {
 
 // Empty strings mean the working directory (see Game).
@@ -18,10 +21,21 @@ struct Folders
 {
     QString workDir;     // holds images/
     QString settingsDir; // holds imolectu.dat
+    // The file read at start-up when it is not the one in settingsDir.
+    QString startSettings;
 };
 
 // The choice alone, from the three candidate folders, for the tests.
 Folders choose(const QString &currentDir, const QString &executableDir, const QString &userDataDir);
+
+// The file to read at start-up for a user whose own file is `userFile`:
+// that file once it exists, else the first lecture/imolectu.dat of
+// `systemConfigDirs`, else `userFile` again (its load then fails as always).
+QString settingsToLoad(const QString &userFile, const QStringList &systemConfigDirs);
+
+// The system configuration folders, without the user's own
+// ($XDG_CONFIG_DIRS, /etc/xdg by default).
+QStringList systemConfigDirs();
 
 // The choice for this run; creates the user's data folder when it is used.
 Folders forThisRun();

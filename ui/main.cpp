@@ -19,7 +19,8 @@ int main(int argc, char *argv[])
         QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ImageFile::read(icon))));
 
     const DataPaths::Folders folders = DataPaths::forThisRun();
-    TCadreGeneral window(GlyphSets::fromResources(), folders.workDir, folders.settingsDir);
+    TCadreGeneral window(GlyphSets::fromResources(), folders);
+    window.zoomAuto();
     window.show();
     return app.exec();
 }

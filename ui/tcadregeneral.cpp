@@ -9,6 +9,7 @@
 #include "tokbottomdlglogo.h"
 #include "tokbottomdlgparam.h"
 #include "tpixigne.h"
+#include "zoom.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -17,6 +18,8 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -24,6 +27,9 @@ namespace {
 const QString kTitle = QStringLiteral("Lecture");
 const QString kIconPath = QStringLiteral(":/icon/lecture.xpm");
 const QColor kWindowBlue(0, 0, 255);
+// A title bar and thin borders, for the choice made before the window manager
+// has framed the window.
+const QSize kFrameGuess(8, 32);
 
 } // namespace
 
@@ -39,9 +45,14 @@ TCadreGeneral::TCadreGeneral(GlyphSets sets, QWidget *parent)
 
 TCadreGeneral::TCadreGeneral(GlyphSets sets, const QString &workDir, const QString &settingsDir,
                              QWidget *parent)
+    : TCadreGeneral(std::move(sets), DataPaths::Folders{workDir, settingsDir, {}}, parent)
+{
+}
+
+TCadreGeneral::TCadreGeneral(GlyphSets sets, const DataPaths::Folders &folders, QWidget *parent)
     : QWidget(parent)
     , m_sets(std::move(sets))
-    , m_game(*this, m_sets, workDir, settingsDir)
+    , m_game(*this, m_sets, folders.workDir, folders.settingsDir, folders.startSettings)
 {
     // Minimise and close but no maximise: the layout is pixel-fixed.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -74,6 +85,16 @@ TCadreGeneral::TCadreGeneral(GlyphSets sets, const QString &workDir, const QStri
                           QStringLiteral("Suite"), &TCadreGeneral::Jeu_Suivant);
     PixigneAnnul = addButton("PixigneAnnul", {2, 217, 36, 36}, ButtonPicture::Annul,
                              QStringLiteral("Réponse"), &TCadreGeneral::Reponse);
+
+    // Ctrl + "=" too: on many keyboards plus is shifted "=".
+    const auto addKeys = [this](std::initializer_list<QKeySequence> keys, void (TCadreGeneral::*command)()) {
+        for (const QKeySequence &key : keys)
+            connect(new QShortcut(key, this), &QShortcut::activated, this, command);
+    };
+    addKeys({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+            &TCadreGeneral::zoomIn);
+    addKeys({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &TCadreGeneral::zoomOut);
+    addKeys({QKeySequence(Qt::CTRL | Qt::Key_0)}, &TCadreGeneral::zoomAuto);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -127,6 +148,7 @@ void TCadreGeneral::Reponse()
 void TCadreGeneral::param()
 {
     TOKBottomDlgParam dialog(m_game.settings(), m_game.turn(), this);
+    Zoom::apply(&dialog, zoom());
     dialog.exec();
     m_game.param();
 }
@@ -134,12 +156,14 @@ void TCadreGeneral::param()
 void TCadreGeneral::AproposdeCejeu()
 {
     TOKBottomDlgLogo dialog(this);
+    Zoom::apply(&dialog, zoom());
     dialog.exec();
 }
 
 void TCadreGeneral::AfficheAide()
 {
     TOKBottomDlgAide dialog(this);
+    Zoom::apply(&dialog, zoom());
     dialog.exec();
 }
 
@@ -158,6 +182,46 @@ void TCadreGeneral::QuitterCejeu()
 void TCadreGeneral::test_reponse()
 {
     m_game.test_reponse();
+}
+
+int TCadreGeneral::zoom() const
+{
+    return Zoom::factor(this);
+}
+
+void TCadreGeneral::setZoom(int factor)
+{
+    Zoom::apply(this, factor);
+}
+
+void TCadreGeneral::zoomIn()
+{
+    setZoom(zoom() + 1);
+}
+
+void TCadreGeneral::zoomOut()
+{
+    setZoom(zoom() - 1);
+}
+
+int TCadreGeneral::automaticZoom(QSize available, QSize frame)
+{
+    return Zoom::automatic(available, QSize(kClientWidth, kClientHeight), frame);
+}
+
+void TCadreGeneral::zoomAuto()
+{
+    // The screen the window is on, or will open on; its logical size, so
+    // that a desktop's own scaling multiplies with ours.
+    const QScreen *on = QGuiApplication::screenAt(geometry().center());
+    if (!on)
+        on = screen();
+    if (!on)
+        return;
+    const QSize frame = isVisible() && frameGeometry() != geometry()
+                            ? frameGeometry().size() - size()
+                            : kFrameGuess;
+    setZoom(automaticZoom(on->availableGeometry().size(), frame));
 }
 
 int TCadreGeneral::timeOfDayMs()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datapaths.h"
 #include "game.h"
 #include "gameservices.h"
 #include "glyphsets.h"
@@ -13,7 +14,9 @@ enum class ButtonPicture;
 
 // The main window: the board, the seven image buttons and the 100 ms timer.
 // It owns the game and gives it the real clock, beep, message box and pause.
-// Every command is a mouse click on a button; there are no keyboard commands.
+// Every command of the game is a mouse click on a button; the only keys are
+// the zoom keys (Ctrl + plus, Ctrl + minus, Ctrl + 0), which change nothing
+// but the window's size, for this session.
 class TCadreGeneral : public QWidget, public GameServices
 {
     Q_OBJECT
@@ -30,8 +33,23 @@ public:
     // (see Game); empty strings mean the working directory.
     TCadreGeneral(GlyphSets sets, const QString &workDir, const QString &settingsDir,
                   QWidget *parent = nullptr);
+    // The same, with the settings read at start-up from `folders.startSettings`
+    // when it is given (see DataPaths).
+    TCadreGeneral(GlyphSets sets, const DataPaths::Folders &folders, QWidget *parent = nullptr);
 
     Game &game() { return m_game; }
+
+    // The window and its dialogs shown k times larger (see Zoom). Chosen
+    // from the screen by zoomAuto; nothing of it is stored.
+    int zoom() const;
+    void setZoom(int factor);
+    void zoomIn();
+    void zoomOut();
+    void zoomAuto();
+    // What zoomAuto chooses on a screen with this available size, for a
+    // window manager that adds `frame` around the client area.
+    static int automaticZoom(QSize available, QSize frame);
+
     Tmonimage *board() const { return m_board; }
 
     // Handlers, each the command of one button or the timer.

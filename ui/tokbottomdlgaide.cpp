@@ -118,8 +118,11 @@ QRect TOKBottomDlgAide::placeCopy(const Copy &copy) const
     const int x = copy.afterText ? start.left() + afterTextGap
                                  : start.left() + (end.left() - start.left() - size.width()) / 2;
     const int y = start.top() + (start.height() - size.height()) / 2;
-    const QRect placed(MemoAide->viewport()->mapTo(this, QPoint(x, y)), size);
-    return rect().contains(placed) ? placed : copy.design;
+    // The copies share the text box's parent: the dialog, or the page that
+    // shows it magnified.
+    const QWidget *holder = MemoAide->parentWidget();
+    const QRect placed(MemoAide->viewport()->mapTo(holder, QPoint(x, y)), size);
+    return holder->rect().contains(placed) ? placed : copy.design;
 }
 
 void TOKBottomDlgAide::aboutToAppear()

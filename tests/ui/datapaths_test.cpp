@@ -67,7 +67,7 @@ void DataPathsTest::choose()
 
     QTemporaryDir root;
     const QString work = root.filePath(QStringLiteral("home/child"));
-    const QString bin = root.filePath(prefix + QStringLiteral("/bin"));
+    const QString bin = root.filePath(prefix + QStringLiteral("/games"));
     const QString data = root.filePath(prefix + QStringLiteral("/share/lecture"));
     const QString user = userData ? root.filePath(QStringLiteral("home/child/.local/share/Lecture")) : QString();
     makePictures(work, Pictures(working));
