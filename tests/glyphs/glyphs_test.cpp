@@ -65,6 +65,8 @@ private slots:
     void everyPairOfJoinedLettersFormsOneLine();
     void lettersKeepWhatTellsThemApart_data();
     void lettersKeepWhatTellsThemApart();
+    void lettersDrawTheirDistinctiveStrokes_data();
+    void lettersDrawTheirDistinctiveStrokes();
 };
 
 void GlyphsTest::sheetsAreOpaqueAndFullSize_data()
@@ -320,16 +322,16 @@ void GlyphsTest::lettersKeepWhatTellsThemApart_data()
     QTest::newRow("joined v starts from a point, not a hump") << kJoined << letter('v') << cols(1, 2, 11, 11) << false;
     QTest::newRow("joined w rises to the x-height in the middle") << kJoined << letter('w') << cols(6, 7, 11, 12) << true;
     QTest::newRow("joined s stays open at its foot") << kJoined << letter('s') << cols(0, 2, 18, 20) << false;
-    QTest::newRow("joined r rises to a shoulder at the top") << kJoined << letter('r') << cols(6, 8, 8, 9) << true;
-    QTest::newRow("joined r has a notch under its shoulder") << kJoined << letter('r') << cols(4, 5, 8, 8) << false;
+    QTest::newRow("joined r is open between its upstroke and its stem") << kJoined << letter('r') << cols(4, 7, 13, 19) << false;
     QTest::newRow("joined m has a valley between its arches") << kJoined << letter('m') << cols(4, 4, 11, 12) << false;
     QTest::newRow("joined n has a valley before its arch") << kJoined << letter('n') << cols(4, 5, 11, 11) << false;
     QTest::newRow("print i dot stands clear of its stem") << kPrint << letter('i') << cols(0, 11, 11, 12) << false;
     QTest::newRow("print î accent stands clear of its stem") << kPrint << 36 << cols(0, 11, 11, 12) << false;
     QTest::newRow("print ï dots stand clear of their stem") << kPrint << 37 << cols(0, 11, 11, 12) << false;
-    QTest::newRow("print l turns its foot to the right") << kPrint << letter('l') << cols(7, 8, 19, 20) << true;
-    QTest::newRow("print l foot is a hook, not the bar of an L") << kPrint << letter('l') << cols(8, 11, 18, 20) << false;
+    QTest::newRow("print l has a serif at its top") << kPrint << letter('l') << cols(3, 3, 9, 9) << true;
+    QTest::newRow("print l has no foot that could read as an L") << kPrint << letter('l') << cols(6, 11, 17, 20) << false;
     QTest::newRow("capital Q tail leaves the bowl") << kCapitals << letter('q') << cols(11, 11, 20, 21) << true;
+    QTest::newRow("capital Q tail stands apart from the foot of the bowl") << kCapitals << letter('q') << cols(8, 8, 20, 21) << false;
     QTest::newRow("capital W middle rises to the upper half") << kCapitals << letter('w') << cols(5, 6, 12, 13) << true;
 }
 
@@ -345,6 +347,42 @@ void GlyphsTest::lettersKeepWhatTellsThemApart()
         for (int x = area.left(); x <= area.right(); ++x)
             found = found || isInk(cell, x, y);
     QCOMPARE(found, inked);
+}
+
+void GlyphsTest::lettersDrawTheirDistinctiveStrokes_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QPoint>("from");
+    QTest::addColumn<QPoint>("to"); // straight, diagonal or axis-aligned
+    const auto letter = [](char c) { return c - 'a'; };
+    // At real size a reader sees these strokes or takes the letter for
+    // another: r without its right stem reads as c, without its flat
+    // shoulder as v; a Q whose tail barely leaves the bowl reads as O.
+    QTest::newRow("joined r stem runs down the right to the baseline") << kJoined << letter('r') << QPoint(8, 11) << QPoint(8, 19);
+    QTest::newRow("joined r stem is two pixels thick") << kJoined << letter('r') << QPoint(9, 11) << QPoint(9, 20);
+    QTest::newRow("joined r shoulder is flat along the x-height") << kJoined << letter('r') << QPoint(6, 11) << QPoint(9, 11);
+    QTest::newRow("capital Q tail crosses the bowl and leaves it") << kCapitals << letter('q') << QPoint(7, 17) << QPoint(11, 21);
+    QTest::newRow("capital Q tail is two pixels thick outside the bowl") << kCapitals << letter('q') << QPoint(9, 20) << QPoint(10, 21);
+}
+
+// Every pixel on the segment must be ink: a single stray pixel in the area
+// would not make the stroke.
+void GlyphsTest::lettersDrawTheirDistinctiveStrokes()
+{
+    QFETCH(int, style);
+    QFETCH(int, slot);
+    QFETCH(QPoint, from);
+    QFETCH(QPoint, to);
+    const QPoint delta = to - from;
+    QVERIFY(delta.x() == 0 || delta.y() == 0 || std::abs(delta.x()) == std::abs(delta.y()));
+    const QPoint step((delta.x() > 0) - (delta.x() < 0), (delta.y() > 0) - (delta.y() < 0));
+    const QImage cell = glyphs(style).cell(slot);
+    for (QPoint at = from;; at += step) {
+        QVERIFY2(isInk(cell, at.x(), at.y()), qPrintable(QStringLiteral("no ink at %1,%2").arg(at.x()).arg(at.y())));
+        if (at == to)
+            break;
+    }
 }
 
 QTEST_GUILESS_MAIN(GlyphsTest)
