@@ -3,6 +3,7 @@
 #include "imagefile.h"
 
 #include <QColor>
+#include <QPixmap>
 
 #include <cstring>
 
@@ -122,6 +123,13 @@ QImage sunk(const QImage &released)
     pen.hline(1, right - 1, bottom - 1, sunkShadow);
     pen.vline(right - 1, 1, bottom - 1, sunkShadow);
     return image;
+}
+
+QIcon windowIcon()
+{
+    // Not QIcon(path): that loads every image plugin to probe the file.
+    const QImage image = ImageFile::read(QStringLiteral(":/icon/lecture.xpm"));
+    return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
 }
 
 } // namespace ButtonPictures

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QString>
 
@@ -35,5 +36,9 @@ QImage pressed(ButtonPicture which);
 // top content row is repeated, the bottom one falls off). Palette images stay
 // palette images. Pictures too small to hold a bevel come back unchanged.
 QImage sunk(const QImage &released);
+
+// The program's icon (":/icon/lecture.xpm"), for its windows; a null icon
+// if the resource is missing.
+QIcon windowIcon();
 
 } // namespace ButtonPictures

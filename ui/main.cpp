@@ -1,11 +1,8 @@
+#include "buttonpictures.h"
 #include "datapaths.h"
-#include "imagefile.h"
 #include "tcadregeneral.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QIcon>
-#include <QPixmap>
 
 int main(int argc, char *argv[])
 {
@@ -13,10 +10,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Lecture"));
     // Ties the window to the installed menu entry (its icon and name).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.velune.Lecture"));
-    const QString icon = QStringLiteral(":/icon/lecture.xpm");
-    // Not QIcon(path): that loads every image plugin to probe the file.
-    if (QFile::exists(icon))
-        QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ImageFile::read(icon))));
+    QApplication::setWindowIcon(ButtonPictures::windowIcon());
 
     const DataPaths::Folders folders = DataPaths::forThisRun();
     TCadreGeneral window(GlyphSets::fromResources(), folders);

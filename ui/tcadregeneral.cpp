@@ -1,8 +1,8 @@
 #include "tcadregeneral.h"
 
 #include "buttonpictures.h"
+#include "dialogframe.h"
 #include "hintdelaystyle.h"
-#include "imagefile.h"
 #include "platform.h"
 #include "tmonimage.h"
 #include "tokbottomdlgaide.h"
@@ -15,9 +15,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QEventLoop>
-#include <QFile>
 #include <QMessageBox>
-#include <QPixmap>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
@@ -25,7 +23,6 @@
 namespace {
 
 const QString kTitle = QStringLiteral("Lecture");
-const QString kIconPath = QStringLiteral(":/icon/lecture.xpm");
 const QColor kWindowBlue(0, 0, 255);
 // A title bar and thin borders, for the choice made before the window manager
 // has framed the window.
@@ -61,15 +58,12 @@ TCadreGeneral::TCadreGeneral(GlyphSets sets, const DataPaths::Folders &folders, 
     setWindowTitle(kTitle);
     setFixedSize(kClientWidth, kClientHeight);
     move(301, 130);
-    if (QFile::exists(kIconPath))
-        setWindowIcon(QIcon(QPixmap::fromImage(ImageFile::read(kIconPath))));
+    setWindowIcon(ButtonPictures::windowIcon());
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kWindowBlue);
     setPalette(pal);
     setAutoFillBackground(true);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(DialogFrame::font());
 
     PixigneLogo = addButton("PixigneLogo", {0, 255, 98, 36}, ButtonPicture::Logo,
                             QStringLiteral("A propos de Imagimot ?"), &TCadreGeneral::AproposdeCejeu);
