@@ -7,7 +7,7 @@ PACKAGES="cmake g++ make pkg-config
 qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev qt6-qpa-plugins
 libbenchmark-dev
 fonts-dejavu-core fonts-wine
-clang libclang-rt-14-dev valgrind
+clang libclang-rt-14-dev valgrind clang-format clang-tidy git
 desktop-file-utils appstream dpkg-dev file lintian man-db xvfb xdotool imagemagick"
 
 missing=""
