@@ -1,3 +1,4 @@
+#include "bmpdecoder.h"
 #include "fakeservices.h"
 #include "fuzzcheck.h"
 #include "game.h"
@@ -51,11 +52,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     static const GlyphSets sets = GlyphSets::fromResources();
     writeFile(folder.fuzzed, QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
 
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const PictureLoader::Result picture = PictureLoader::load(folder.fuzzed);
     FUZZ_CHECK(picture.image.isNull() != picture.error.isEmpty());
+    FUZZ_CHECK(picture.image == BmpDecoder::decode(bytes, PictureLoader::kMaxSide));
     if (!picture.image.isNull()) {
         FUZZ_CHECK(picture.image.width() <= PictureLoader::kMaxSide);
         FUZZ_CHECK(picture.image.height() <= PictureLoader::kMaxSide);
+        // Nothing that draws it can index a colour table.
+        FUZZ_CHECK(picture.image.colorCount() == 0);
+        FUZZ_CHECK(picture.image.format() == QImage::Format_RGB32
+                   || picture.image.format() == QImage::Format_ARGB32);
     } else {
         FUZZ_CHECK(picture.error == kInvalid);
     }
@@ -70,6 +77,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (drawn) {
         FUZZ_CHECK(services.errors.isEmpty());
         FUZZ_CHECK(game.turn().NombreClics == 0);
+        // An opaque picture shows its own pixels in the last cell, drawn
+        // last, down to the name line drawn after it.
+        if (picture.image.format() == QImage::Format_RGB32) {
+            const QRect cell = QRect(QPoint(250, 70), picture.image.size()) & QRect(0, 70, 331, 100);
+            FUZZ_CHECK(game.board().copy(cell) == picture.image.copy(cell.translated(-250, -70)));
+        }
     } else {
         FUZZ_CHECK(services.errors == QStringList{kInvalid});
     }
