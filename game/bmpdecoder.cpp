@@ -6,7 +6,6 @@
 #include <array>
 #include <bit>
 #include <cstdlib>
-#include <vector>
 
 namespace BmpDecoder {
 
@@ -209,9 +208,10 @@ bool placeData(const Bytes &file, const Fields &f, Layout &l)
     if (!file.has(l.dataStart, 0))
         return false;
     l.stride = (qint64(l.width) * l.bits + 31) / 32 * 4;
-    // A cut-off file would leave rows unset: refused as a whole.
+    // A cut-off file would leave rows unset: refused as a whole. Run-length
+    // data may end early, but not before its first code.
     const bool compressed = l.compression == kRle8 || l.compression == kRle4;
-    return compressed || file.has(l.dataStart, l.stride * l.rows);
+    return file.has(l.dataStart, compressed ? 2 : l.stride * l.rows);
 }
 
 bool readLayout(const Bytes &file, int maxSide, Layout &l)
@@ -248,31 +248,34 @@ Palette readPalette(const Bytes &file, const Layout &l)
     return palette;
 }
 
-// Colour indices of the whole picture by stored row; writes outside it are
-// dropped, and pixels nothing writes keep index 0.
-class IndexGrid
+// Writes indexed pixels into the picture by stored row, looking each index
+// up in the palette; writes outside the picture are dropped.
+class IndexedRows
 {
 public:
-    IndexGrid(int width, int rows) : m_width(width), m_rows(rows), m_cells(size_t(width) * size_t(rows), 0) {}
+    IndexedRows(const Layout &layout, const Palette &palette, QImage &image)
+        : m_layout(layout), m_palette(palette), m_image(image)
+    {
+    }
 
     // A run of `count` pixels from (x, row), the i-th of index pick(i),
     // clipped to the picture. Returns the column after the run.
     template<typename Pick>
     qint64 run(qint64 x, qint64 row, int count, Pick pick)
     {
-        if (row >= 0 && row < m_rows) {
-            const qint64 end = std::min<qint64>(x + count, m_width);
-            for (qint64 px = std::max<qint64>(x, 0); px < end; ++px)
-                m_cells[size_t(row * m_width + px)] = uchar(pick(int(px - x)));
+        if (row >= 0 && row < m_layout.rows) {
+            auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(pictureRow(m_layout, row)));
+            const qint64 end = std::min<qint64>(x + count, m_layout.width);
+            for (qint64 px = x; px < end; ++px)
+                line[px] = m_palette[size_t(pick(int(px - x)))];
         }
         return x + count;
     }
-    uchar at(int x, int row) const { return m_cells[size_t(row) * size_t(m_width) + size_t(x)]; }
 
 private:
-    qint64 m_width;
-    qint64 m_rows;
-    std::vector<uchar> m_cells;
+    const Layout &m_layout;
+    const Palette &m_palette;
+    QImage &m_image;
 };
 
 int storedIndex(const Bytes &file, qint64 rowStart, int x, int bits)
@@ -284,18 +287,18 @@ int storedIndex(const Bytes &file, qint64 rowStart, int x, int bits)
     return int(file.u8(rowStart + x / 8) >> (7 - x % 8)) & 0x01;
 }
 
-void decodePlainIndices(const Bytes &file, const Layout &l, IndexGrid &grid)
+void decodePlainIndices(const Bytes &file, const Layout &l, IndexedRows &rows)
 {
     for (qint64 row = 0; row < l.rows; ++row) {
         const qint64 rowStart = l.dataStart + row * l.stride;
-        grid.run(0, row, l.width, [&](int x) { return storedIndex(file, rowStart, x, l.bits); });
+        rows.run(0, row, l.width, [&](int x) { return storedIndex(file, rowStart, x, l.bits); });
     }
 }
 
 // Run-length data, 8 or 4 bits an index. Runs, literals and jumps past the
 // edges are clipped; the data ending early, or a jump past the last row,
-// ends the picture.
-void decodeRle(const Bytes &file, const Layout &l, IndexGrid &grid)
+// ends the picture. Pixels no run reaches keep index 0.
+void decodeRle(const Bytes &file, const Layout &l, IndexedRows &rows)
 {
     const bool nibbles = l.compression == kRle4;
     auto nibbleOrByte = [nibbles](quint32 byte, int i) {
@@ -309,7 +312,7 @@ void decodeRle(const Bytes &file, const Layout &l, IndexGrid &grid)
         const quint32 value = file.u8(at + 1);
         at += 2;
         if (count > 0) {
-            x = grid.run(x, row, count, [&](int i) { return nibbleOrByte(value, i); });
+            x = rows.run(x, row, count, [&](int i) { return nibbleOrByte(value, i); });
         } else if (value == 0) { // end of line
             x = 0;
             ++row;
@@ -326,7 +329,7 @@ void decodeRle(const Bytes &file, const Layout &l, IndexGrid &grid)
             if (!file.has(at, bytes))
                 break;
             const qint64 from = at;
-            x = grid.run(x, row, int(value), [&](int i) { return nibbleOrByte(file.u8(from + (nibbles ? i / 2 : i)), i); });
+            x = rows.run(x, row, int(value), [&](int i) { return nibbleOrByte(file.u8(from + (nibbles ? i / 2 : i)), i); });
             at += bytes + (bytes & 1);
         }
     }
@@ -334,19 +337,16 @@ void decodeRle(const Bytes &file, const Layout &l, IndexGrid &grid)
 
 QImage indexedPicture(const Bytes &file, const Layout &l)
 {
-    IndexGrid grid(l.width, l.rows);
-    if (l.compression == kPlain)
-        decodePlainIndices(file, l, grid);
-    else
-        decodeRle(file, l, grid);
-    const Palette palette = readPalette(file, l);
     QImage image(l.width, l.rows, QImage::Format_RGB32);
     if (image.isNull())
         return {};
-    for (int row = 0; row < l.rows; ++row) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(pictureRow(l, row)));
-        for (int x = 0; x < l.width; ++x)
-            line[x] = palette[grid.at(x, row)];
+    const Palette palette = readPalette(file, l);
+    IndexedRows rows(l, palette, image);
+    if (l.compression == kPlain) {
+        decodePlainIndices(file, l, rows);
+    } else {
+        image.fill(palette[0]);
+        decodeRle(file, l, rows);
     }
     return image;
 }

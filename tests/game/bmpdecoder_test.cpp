@@ -199,6 +199,8 @@ void BmpDecoderTest::unsafeFilesAreRefused_data()
     QTest::newRow("pixel offset past the end") << with(eight, [](BmpBytes &b) { b.dataOffset = 1000; });
     QTest::newRow("run-length pixel offset past the end")
         << with(eight, [](BmpBytes &b) { b.compression = 1; b.dataOffset = 1000; });
+    QTest::newRow("run-length data of no code")
+        << with(eight, [](BmpBytes &b) { b.compression = 1; b.pixels = "\1"; });
     QTest::newRow("width 0") << with(eight, [](BmpBytes &b) { b.width = 0; });
     QTest::newRow("width 1025") << with(eight, [](BmpBytes &b) { b.width = 1025; b.pixels = QByteArray(2 * 1028, '\1'); });
     QTest::newRow("height INT_MIN") << with(eight, [](BmpBytes &b) { b.height = INT_MIN; });
