@@ -31,17 +31,11 @@ public:
     {
         return at >= 0 && count >= 0 && at <= m_size && count <= m_size - at;
     }
+    // The `count` bytes from `at`, or null when they are not all there.
+    const uchar *span(qint64 at, qint64 count) const { return has(at, count) ? m_data + at : nullptr; }
     quint32 u8(qint64 at) const { return has(at, 1) ? m_data[at] : 0; }
     quint32 u16(qint64 at) const { return has(at, 2) ? qFromLittleEndian<quint16>(m_data + at) : 0; }
     quint32 u32(qint64 at) const { return has(at, 4) ? qFromLittleEndian<quint32>(m_data + at) : 0; }
-    // 1 to 4 bytes as one number, the first the lowest.
-    quint32 uN(qint64 at, int count) const
-    {
-        quint32 value = 0;
-        for (int i = count - 1; i >= 0; --i)
-            value = (value << 8) | u8(at + i);
-        return value;
-    }
 
 private:
     const uchar *m_data;
@@ -380,20 +374,35 @@ private:
     int m_width;
 };
 
+// One stored row of 16, 24 or 32 bits a pixel into `line`.
+void directRow(const uchar *stored, const Layout &l, QRgb *line)
+{
+    if (l.bits == 24) { // the common case, kept short
+        for (int x = 0; x < l.width; ++x, stored += 3)
+            line[x] = qRgb(stored[2], stored[1], stored[0]);
+        return;
+    }
+    const Channel red(l.masks[0]), green(l.masks[1]), blue(l.masks[2]), alpha(l.masks[3]);
+    const int pixelBytes = l.bits / 8;
+    for (int x = 0; x < l.width; ++x, stored += pixelBytes) {
+        quint32 v = stored[0] | quint32(stored[1]) << 8;
+        if (pixelBytes == 4)
+            v |= quint32(stored[2]) << 16 | quint32(stored[3]) << 24;
+        line[x] = qRgba(red(v), green(v), blue(v), l.alpha ? alpha(v) : 255);
+    }
+}
+
 QImage directPicture(const Bytes &file, const Layout &l)
 {
     QImage image(l.width, l.rows, l.alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.isNull())
         return {};
-    const Channel red(l.masks[0]), green(l.masks[1]), blue(l.masks[2]), alpha(l.masks[3]);
-    const int pixelBytes = l.bits / 8;
     for (qint64 row = 0; row < l.rows; ++row) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(pictureRow(l, row)));
-        const qint64 rowStart = l.dataStart + row * l.stride;
-        for (int x = 0; x < l.width; ++x) {
-            const quint32 v = file.uN(rowStart + qint64(x) * pixelBytes, pixelBytes);
-            line[x] = qRgba(red(v), green(v), blue(v), l.alpha ? alpha(v) : 255);
-        }
+        // Every row lies inside the file (placeData), so this never fails.
+        const uchar *stored = file.span(l.dataStart + row * l.stride, l.stride);
+        if (!stored)
+            return {};
+        directRow(stored, l, reinterpret_cast<QRgb *>(image.scanLine(pictureRow(l, row))));
     }
     return image;
 }

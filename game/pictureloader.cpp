@@ -14,11 +14,12 @@ Result load(const QString &path)
         return {{}, QStringLiteral("Ne peut ouvrir le fichier %1.").arg(path)};
 
     const Result invalid{{}, QStringLiteral("Image bitmap incorrecte.")};
-    // Read at most one byte more than any picture may hold, so that a huge
-    // file costs no more memory than a big picture.
-    const QByteArray bytes = file.read(kMaxFileBytes + 1);
-    if (bytes.size() > kMaxFileBytes)
+    // A huge file is refused unread. Reading no more than the size found
+    // here also bounds a file that grows meanwhile.
+    const qint64 size = file.size();
+    if (size > kMaxFileBytes)
         return invalid;
+    const QByteArray bytes = file.read(size);
     const QImage image = BmpDecoder::decode(bytes, kMaxSide);
     if (image.isNull())
         return invalid;
