@@ -1,3 +1,4 @@
+#include "boardlayout.h"
 #include "fakeservices.h"
 #include "fuzzcheck.h"
 #include "game.h"
@@ -56,6 +57,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!picture.image.isNull()) {
         FUZZ_CHECK(picture.image.width() <= PictureLoader::kMaxSide);
         FUZZ_CHECK(picture.image.height() <= PictureLoader::kMaxSide);
+        // Nothing that draws it can index a colour table.
+        FUZZ_CHECK(picture.image.colorCount() == 0);
+        FUZZ_CHECK(picture.image.format() == QImage::Format_RGB32
+                   || picture.image.format() == QImage::Format_ARGB32);
     } else {
         FUZZ_CHECK(picture.error == kInvalid);
     }
@@ -70,10 +75,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (drawn) {
         FUZZ_CHECK(services.errors.isEmpty());
         FUZZ_CHECK(game.turn().NombreClics == 0);
+        // An opaque picture shows its own pixels in the last cell, drawn
+        // last, down to the name line drawn after it.
+        if (picture.image.format() == QImage::Format_RGB32) {
+            const QRect cell = QRect(QPoint(250, 70), picture.image.size()) & QRect(0, 70, 331, 100);
+            FUZZ_CHECK(game.board().copy(cell) == picture.image.copy(cell.translated(-250, -70)));
+        }
     } else {
         FUZZ_CHECK(services.errors == QStringList{kInvalid});
     }
-    game.clickAt(QPoint(78 * game.turn().PositionBonne - 40, 100));
+    game.clickAt(BoardLayout::pictureCentre(game.turn().PositionBonne));
     game.test_reponse();
     FUZZ_CHECK(game.turn().DejaClique[game.turn().PositionBonne]);
     return 0;
