@@ -323,6 +323,9 @@ void GlyphsTest::lettersKeepWhatTellsThemApart_data()
     QTest::newRow("joined w rises to the x-height in the middle") << kJoined << letter('w') << cols(6, 7, 11, 12) << true;
     QTest::newRow("joined s stays open at its foot") << kJoined << letter('s') << cols(0, 2, 18, 20) << false;
     QTest::newRow("joined r is open between its upstroke and its stem") << kJoined << letter('r') << cols(4, 7, 13, 19) << false;
+    QTest::newRow("joined r has no point rising above its top bar") << kJoined << letter('r') << cols(0, 11, 0, 9) << false;
+    QTest::newRow("joined s foot stops short of its upstroke") << kJoined << letter('s') << cols(0, 5, 18, 19) << false;
+    QTest::newRow("joined s point stands right of the middle") << kJoined << letter('s') << cols(0, 5, 11, 11) << false;
     QTest::newRow("joined m has a valley between its arches") << kJoined << letter('m') << cols(4, 4, 11, 12) << false;
     QTest::newRow("joined n has a valley before its arch") << kJoined << letter('n') << cols(4, 5, 11, 11) << false;
     QTest::newRow("print i dot stands clear of its stem") << kPrint << letter('i') << cols(0, 11, 11, 12) << false;
@@ -357,11 +360,14 @@ void GlyphsTest::lettersDrawTheirDistinctiveStrokes_data()
     QTest::addColumn<QPoint>("to"); // straight, diagonal or axis-aligned
     const auto letter = [](char c) { return c - 'a'; };
     // At real size a reader sees these strokes or takes the letter for
-    // another: r without its right stem reads as c, without its flat
-    // shoulder as v; a Q whose tail barely leaves the bowl reads as O.
+    // another: r without its right stem reads as c, with a pointed top as v;
+    // s whose foot curls back to its upstroke reads as o; a Q whose tail
+    // barely leaves the bowl reads as O.
     QTest::newRow("joined r stem runs down the right to the baseline") << kJoined << letter('r') << QPoint(8, 11) << QPoint(8, 19);
     QTest::newRow("joined r stem is two pixels thick") << kJoined << letter('r') << QPoint(9, 11) << QPoint(9, 20);
     QTest::newRow("joined r shoulder is flat along the x-height") << kJoined << letter('r') << QPoint(6, 11) << QPoint(9, 11);
+    QTest::newRow("joined r top bar is two pixels deep") << kJoined << letter('r') << QPoint(4, 10) << QPoint(9, 10);
+    QTest::newRow("joined s upstroke climbs straight to its point") << kJoined << letter('s') << QPoint(0, 17) << QPoint(6, 11);
     QTest::newRow("capital Q tail crosses the bowl and leaves it") << kCapitals << letter('q') << QPoint(7, 17) << QPoint(11, 21);
     QTest::newRow("capital Q tail is two pixels thick outside the bowl") << kCapitals << letter('q') << QPoint(9, 20) << QPoint(10, 21);
 }
