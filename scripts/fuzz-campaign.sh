@@ -30,7 +30,7 @@ for target in "$@"; do
     regressions=fuzz/regressions/$target
     [ -d "$regressions" ] || regressions=
     echo "== fuzz_$target for ${seconds}s"
-    build-fuzz/fuzz/fuzz_$target -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 \
+    "build-fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 \
         -artifact_prefix="$findings/$target-" -print_final_stats=1 \
         "$corpus" "fuzz/corpus/$target" ${regressions:+"$regressions"} || status=1
 done
