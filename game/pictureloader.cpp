@@ -13,7 +13,7 @@ Result load(const QString &path)
     if (!RegularFile::openForReading(file, path))
         return {{}, QStringLiteral("Ne peut ouvrir le fichier %1.").arg(path)};
 
-    const Result invalid{{}, QStringLiteral("Image bitmap incorrecte.")};
+    Result invalid{{}, QStringLiteral("Image bitmap incorrecte.")};
     // A huge file is refused unread. Reading no more than the size found
     // here also bounds a file that grows meanwhile.
     const qint64 size = file.size();

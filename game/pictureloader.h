@@ -12,7 +12,7 @@ namespace PictureLoader {
 constexpr int kMaxSide = 1024;
 // Room for the largest picture (32 bits a pixel, the longest headers and a
 // full colour table) with a wide margin; a longer file is refused unread.
-constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+constexpr qint64 kMaxFileBytes = qint64(16) * 1024 * 1024;
 
 struct Result
 {

@@ -308,9 +308,9 @@ void FaultsTest::lyingPictureHeaders_data()
                                   "AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAABfvwDfAMCAAIAAAIAAAAA=")
         << false;
     QTest::newRow("largest sizes and depth") << header(40, 0x7FFFFFFF, qint32(0x80000000), 0xFFFF) << false;
-    QTest::newRow("negative width") << header(40, -64, 64, 24) + QByteArray(64 * 64 * 3, '\x10') << false;
+    QTest::newRow("negative width") << header(40, -64, 64, 24) + QByteArray(qsizetype(64) * 64 * 3, '\x10') << false;
     QTest::newRow("depth 0") << header(40, 8, 8, 0) + QByteArray(256, '\x10') << false;
-    QTest::newRow("plain 8 x 8, 24 bits") << header(40, 8, 8, 24) + QByteArray(8 * 8 * 3, '\x10') << true;
+    QTest::newRow("plain 8 x 8, 24 bits") << header(40, 8, 8, 24) + QByteArray(qsizetype(8) * 8 * 3, '\x10') << true;
 }
 
 void FaultsTest::lyingPictureHeaders()

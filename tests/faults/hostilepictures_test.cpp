@@ -39,7 +39,7 @@ QByteArray bytes(std::initializer_list<int> values)
 }
 
 // A 4 x 2 picture; its pixels are stored bottom row first.
-BmpBytes indexed(quint16 bits, QList<QRgb> table, QByteArray pixels, quint32 compression = 0)
+BmpBytes indexed(quint16 bits, const QList<QRgb> &table, const QByteArray &pixels, quint32 compression = 0)
 {
     BmpBytes b;
     b.bits = bits;

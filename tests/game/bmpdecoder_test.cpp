@@ -60,7 +60,7 @@ QImage gradient(QSize size, QImage::Format format)
     return image.convertToFormat(format);
 }
 
-BmpBytes direct(quint16 bits, quint32 compression, QList<quint32> masks, quint32 headerSize = 40)
+BmpBytes direct(quint16 bits, quint32 compression, const QList<quint32> &masks, quint32 headerSize = 40)
 {
     BmpBytes b;
     b.headerSize = headerSize;
@@ -201,7 +201,7 @@ void BmpDecoderTest::unsafeFilesAreRefused_data()
     QTest::newRow("run-length data of no code")
         << with(eight, [](BmpBytes &b) { b.compression = 1; b.pixels = "\1"; });
     QTest::newRow("width 0") << with(eight, [](BmpBytes &b) { b.width = 0; });
-    QTest::newRow("width 1025") << with(eight, [](BmpBytes &b) { b.width = 1025; b.pixels = QByteArray(2 * 1028, '\1'); });
+    QTest::newRow("width 1025") << with(eight, [](BmpBytes &b) { b.width = 1025; b.pixels = QByteArray(qsizetype(2) * 1028, '\1'); });
     QTest::newRow("height INT_MIN") << with(eight, [](BmpBytes &b) { b.height = INT_MIN; });
     QTest::newRow("run-length 8 codes on 4 bits") << with(eight, [](BmpBytes &b) { b.bits = 4; b.compression = 1; });
     QTest::newRow("embedded JPEG") << with(eight, [](BmpBytes &b) { b.compression = 4; });
