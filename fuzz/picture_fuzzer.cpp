@@ -27,7 +27,8 @@ struct Folder
         root.mkdir(QStringLiteral("images"));
         fuzzed = root.filePath(QStringLiteral("fuzzed.bmp"));
         for (int i = WordList::kFirstDrawable; i <= WordList::kLastDrawable; ++i) {
-            const QString link = root.filePath(QStringLiteral("images/%1.bmp").arg(QString::fromLatin1(WordList::key(i))));
+            const QString link =
+                root.filePath(QStringLiteral("images/%1.bmp").arg(QString::fromLatin1(WordList::key(i))));
             QFile::link(fuzzed, link);
         }
     }
@@ -59,8 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(picture.image.height() <= PictureLoader::kMaxSide);
         // Nothing that draws it can index a colour table.
         FUZZ_CHECK(picture.image.colorCount() == 0);
-        FUZZ_CHECK(picture.image.format() == QImage::Format_RGB32
-                   || picture.image.format() == QImage::Format_ARGB32);
+        FUZZ_CHECK(picture.image.format() == QImage::Format_RGB32 || picture.image.format() == QImage::Format_ARGB32);
     } else {
         FUZZ_CHECK(picture.error == kInvalid);
     }

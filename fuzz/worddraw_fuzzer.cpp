@@ -76,19 +76,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // A short game: clicks anywhere, ticks, "Suite", the style button.
     for (int step = 0; step < 64 && in.remaining_bytes() > 0; ++step) {
         switch (in.ConsumeIntegralInRange(0, 3)) {
-        case 0:
-            game.clickAt(QPoint(in.ConsumeIntegralInRange(-10, 340), in.ConsumeIntegralInRange(-10, 260)));
-            break;
-        case 1:
-            game.test_reponse();
-            break;
+        case 0: game.clickAt(QPoint(in.ConsumeIntegralInRange(-10, 340), in.ConsumeIntegralInRange(-10, 260))); break;
+        case 1: game.test_reponse(); break;
         case 2:
             services.clockMs = (services.clockMs + 1 + in.ConsumeIntegral<std::uint16_t>()) % 86400000;
             game.Jeu_Suivant();
             break;
-        case 3:
-            game.Reponse();
-            break;
+        case 3: game.Reponse(); break;
         }
         checkTurn(game, services);
     }

@@ -23,14 +23,11 @@ class Bytes
 {
 public:
     explicit Bytes(const QByteArray &bytes)
-        : m_data(reinterpret_cast<const uchar *>(bytes.constData())), m_size(bytes.size())
-    {
-    }
+        : m_data(reinterpret_cast<const uchar *>(bytes.constData()))
+        , m_size(bytes.size())
+    { }
 
-    bool has(qint64 at, qint64 count) const
-    {
-        return at >= 0 && count >= 0 && at <= m_size && count <= m_size - at;
-    }
+    bool has(qint64 at, qint64 count) const { return at >= 0 && count >= 0 && at <= m_size && count <= m_size - at; }
     // The `count` bytes from `at`, or null when they are not all there.
     const uchar *span(qint64 at, qint64 count) const { return has(at, count) ? m_data + at : nullptr; }
     quint32 u8(qint64 at) const { return has(at, 1) ? m_data[at] : 0; }
@@ -76,8 +73,7 @@ struct Layout
 
 bool knownHeaderSize(quint32 size)
 {
-    return size == kCoreHeaderSize || size == kInfoHeaderSize || size == 52 || size == 56 || size == 108
-        || size == 124;
+    return size == kCoreHeaderSize || size == kInfoHeaderSize || size == 52 || size == 56 || size == 108 || size == 124;
 }
 
 void readCoreHeader(const Bytes &file, Fields &f)
@@ -131,16 +127,11 @@ bool readFields(const Bytes &file, Fields &f)
 bool supportedEncoding(const Fields &f)
 {
     switch (f.compression) {
-    case kPlain:
-        return f.bits == 1 || f.bits == 4 || f.bits == 8 || f.bits == 16 || f.bits == 24 || f.bits == 32;
-    case kRle8:
-        return f.bits == 8;
-    case kRle4:
-        return f.bits == 4;
-    case kBitFields:
-        return f.bits == 16 || f.bits == 32;
-    default:
-        return false;
+    case kPlain: return f.bits == 1 || f.bits == 4 || f.bits == 8 || f.bits == 16 || f.bits == 24 || f.bits == 32;
+    case kRle8: return f.bits == 8;
+    case kRle4: return f.bits == 4;
+    case kBitFields: return f.bits == 16 || f.bits == 32;
+    default: return false;
     }
 }
 
@@ -248,14 +239,14 @@ class IndexedRows
 {
 public:
     IndexedRows(const Layout &layout, const Palette &palette, QImage &image)
-        : m_layout(layout), m_palette(palette), m_image(image)
-    {
-    }
+        : m_layout(layout)
+        , m_palette(palette)
+        , m_image(image)
+    { }
 
     // A run of `count` pixels from (x, row), the i-th of index pick(i),
     // clipped to the picture. Returns the column after the run.
-    template<typename Pick>
-    qint64 run(qint64 x, qint64 row, int count, Pick pick)
+    template <typename Pick> qint64 run(qint64 x, qint64 row, int count, Pick pick)
     {
         if (row >= 0 && row < m_layout.rows) {
             auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(pictureRow(m_layout, row)));
@@ -323,7 +314,8 @@ void decodeRle(const Bytes &file, const Layout &l, IndexedRows &rows)
             if (!file.has(at, bytes))
                 break;
             const qint64 from = at;
-            x = rows.run(x, row, int(value), [&](int i) { return nibbleOrByte(file.u8(from + (nibbles ? i / 2 : i)), i); });
+            x = rows.run(x, row, int(value),
+                         [&](int i) { return nibbleOrByte(file.u8(from + (nibbles ? i / 2 : i)), i); });
             at += bytes + (bytes & 1);
         }
     }
@@ -352,7 +344,9 @@ class Channel
 {
 public:
     explicit Channel(quint32 mask)
-        : m_mask(mask), m_shift(mask ? std::countr_zero(mask) : 0), m_width(std::popcount(mask))
+        : m_mask(mask)
+        , m_shift(mask ? std::countr_zero(mask) : 0)
+        , m_width(std::popcount(mask))
     {
         if (m_width > 8) {
             m_shift += m_width - 8;

@@ -24,8 +24,7 @@ constexpr int kWrongMark = 0;
 
 } // namespace
 
-Game::Game(GameServices &services, const GlyphSets &sets, QString workDir, QString settingsDir,
-           QString startSettings)
+Game::Game(GameServices &services, const GlyphSets &sets, QString workDir, QString settingsDir, QString startSettings)
     : m_services(services)
     , m_sets(sets)
     , m_workDir(std::move(workDir))
@@ -140,8 +139,9 @@ void Game::MiseAJourNom()
     const int length = int(name.size());
     if (set) {
         if (length > 0)
-            m_dirty += QRect(glyphAt(1, length), glyphAt(length, length)
-                                 + QPoint(set->cellSize().width() - 1, set->cellSize().height() - 1));
+            m_dirty +=
+                QRect(glyphAt(1, length),
+                      glyphAt(length, length) + QPoint(set->cellSize().width() - 1, set->cellSize().height() - 1));
         QPainter painter(&m_board);
         for (int i = 1; i <= length; ++i) {
             const int index = glyphIndex(static_cast<unsigned char>(name.at(i - 1)), m_settings.StyleCaracteres);

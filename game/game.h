@@ -33,14 +33,14 @@ public:
     // Turn cycle.
     // False when a picture could not be read: the turn stopped there.
     bool NouveauMot();
-    void Jeu_Suivant();                 // "Suite"
-    void Reponse();                     // letter-style button
-    void test_reponse();                // 100 ms timer tick
-    void clickAt(QPoint boardPos);      // press on the board: hit test only
+    void Jeu_Suivant();            // "Suite"
+    void Reponse();                // letter-style button
+    void test_reponse();           // 100 ms timer tick
+    void clickAt(QPoint boardPos); // press on the board: hit test only
     void AfficheResult();
     // After the settings dialog closed: a new turn when ParamValide.
     void param();
-    void QuitterCejeu();                // saves the settings file
+    void QuitterCejeu(); // saves the settings file
 
     // Board operations.
     bool MiseAJourImage();

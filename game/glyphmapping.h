@@ -19,9 +19,8 @@ struct AccentedLetter
 // The fourteen accented letters of the vocabulary, in the order of their
 // glyphs.
 inline constexpr AccentedLetter kAccentedLetters[] = {
-    {226, 30, 'a'}, {224, 31, 'a'}, {233, 32, 'e'}, {234, 33, 'e'}, {232, 34, 'e'},
-    {235, 35, 'e'}, {238, 36, 'i'}, {239, 37, 'i'}, {244, 38, 'o'}, {246, 39, 'o'},
-    {251, 40, 'u'}, {249, 41, 'u'}, {252, 42, 'u'}, {231, 43, 'c'},
+    {226, 30, 'a'}, {224, 31, 'a'}, {233, 32, 'e'}, {234, 33, 'e'}, {232, 34, 'e'}, {235, 35, 'e'}, {238, 36, 'i'},
+    {239, 37, 'i'}, {244, 38, 'o'}, {246, 39, 'o'}, {251, 40, 'u'}, {249, 41, 'u'}, {252, 42, 'u'}, {231, 43, 'c'},
 };
 
 constexpr bool isAccented(unsigned char byte)

@@ -25,8 +25,7 @@ ImageSet ImageSet::fromFile(const QString &path, QSize cellSize, int count)
 
 QRect ImageSet::cellRect(int index) const
 {
-    return QRect(QPoint((index % kCellsPerRow) * m_cellSize.width(),
-                        (index / kCellsPerRow) * m_cellSize.height()),
+    return QRect(QPoint((index % kCellsPerRow) * m_cellSize.width(), (index / kCellsPerRow) * m_cellSize.height()),
                  m_cellSize);
 }
 

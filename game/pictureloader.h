@@ -16,8 +16,8 @@ constexpr qint64 kMaxFileBytes = qint64(16) * 1024 * 1024;
 
 struct Result
 {
-    QImage image;   // null on failure
-    QString error;  // "Ne peut ouvrir le fichier <path>." or "Image bitmap incorrecte."
+    QImage image;  // null on failure
+    QString error; // "Ne peut ouvrir le fichier <path>." or "Image bitmap incorrecte."
 };
 
 Result load(const QString &path);

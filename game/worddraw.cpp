@@ -23,10 +23,13 @@ bool hasScreenedAccent(QByteArrayView text)
 static bool isVowel(char c)
 {
     switch (c) {
-    case 'a': case 'e': case 'i': case 'o': case 'u': case 'y':
-        return true;
-    default:
-        return false;
+    case 'a':
+    case 'e':
+    case 'i':
+    case 'o':
+    case 'u':
+    case 'y': return true;
+    default: return false;
     }
 }
 

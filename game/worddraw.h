@@ -22,7 +22,6 @@ bool accepts(int index, const GameSettings &settings, int motPrecedent);
 
 // Draws candidates until one is accepted or kMaxAttempts were drawn; then
 // the last candidate is used as it is. `attempts` receives the count.
-int draw(RandomSource &random, const GameSettings &settings, int motPrecedent,
-         int *attempts = nullptr);
+int draw(RandomSource &random, const GameSettings &settings, int motPrecedent, int *attempts = nullptr);
 
 } // namespace WordDraw

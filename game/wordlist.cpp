@@ -6,6 +6,8 @@ namespace WordList {
 
 // Octal escapes are code page 1252 bytes (\340 à, \342 â, \347 ç, \350 è,
 // \351 é, \352 ê, \353 ë, \356 î, \373 û).
+// Five entries a line, each line with its first index: kept as typed.
+// clang-format off
 const char *const Noms[kCount] = {
     "le a/A", "l'abeille/ABEILLE", "l'abricot/ABRICOT", "l'accent aigu/ACCENAIG", "l'accent circonflexe/ACCENCIR",  // 0
     "l'accent grave/ACCENGRA", "l'accord\351on/ACCORDEO", "l'addition/ADDITION", "l'a\351rostat/AEROSTAT", "l'aigle/AIGLE",  // 5
@@ -131,6 +133,7 @@ const char *const Noms[kCount] = {
     "le z/Z", "le z\350bre/ZEBRE", "le z\351ro/ZERO",  // 605
     "",  // 608: empty, never drawn
 };
+// clang-format on
 
 QByteArray entry(int index)
 {

@@ -11,7 +11,7 @@ struct GameSettings
     std::uint8_t TailleMini = 1;      // 1..12, never above TailleMaxi
     std::uint8_t TailleMaxi = 24;     // 1..24 (1..21 once the dialog confirmed)
     bool MotsAccentues = true;
-    bool TraitsApparents = true;      // carried through, never drawn
+    bool TraitsApparents = true; // carried through, never drawn
 
     bool operator==(const GameSettings &) const = default;
 };

@@ -24,7 +24,9 @@ bool openForReading(QFile &file, const QString &path)
     while (fd < 0 && errno == EINTR);
     if (fd < 0)
         return false;
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return false;

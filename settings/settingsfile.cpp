@@ -14,7 +14,9 @@ namespace {
 class RecordReader
 {
 public:
-    explicit RecordReader(const QByteArray &bytes) : m_bytes(bytes) {}
+    explicit RecordReader(const QByteArray &bytes)
+        : m_bytes(bytes)
+    { }
 
     int next()
     {
@@ -29,7 +31,10 @@ private:
     int m_last = 0;
 };
 
-int digit(int byte) { return byte - '0'; }
+int digit(int byte)
+{
+    return byte - '0';
+}
 
 int twoDigits(RecordReader &r)
 {
@@ -37,7 +42,10 @@ int twoDigits(RecordReader &r)
     return digit(b0) * 10 + digit(r.next());
 }
 
-bool flag(RecordReader &r) { return r.next() == '1'; }
+bool flag(RecordReader &r)
+{
+    return r.next() == '1';
+}
 
 void limitSizes(GameSettings &s)
 {
@@ -46,7 +54,10 @@ void limitSizes(GameSettings &s)
     s.TailleMaxi = std::uint8_t(maxi);
 }
 
-QByteArray oneChar(qint32 v) { return QByteArray::number(v).left(1); }
+QByteArray oneChar(qint32 v)
+{
+    return QByteArray::number(v).left(1);
+}
 
 QByteArray twoChars(qint32 v)
 {
@@ -64,7 +75,10 @@ QByteArray threeChars(qint32 v)
     return t.left(3);
 }
 
-QByteArray flagChar(bool b) { return b ? "1" : "0"; }
+QByteArray flagChar(bool b)
+{
+    return b ? "1" : "0";
+}
 
 // A file the user marked read-only stays untouched, even for a user (such as
 // root) whom the system would let replace it.

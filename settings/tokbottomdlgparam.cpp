@@ -51,19 +51,15 @@ TOKBottomDlgParam::TOKBottomDlgParam(GameSettings &settings, TurnState &turn, QW
     , m_settings(settings)
     , m_turn(turn)
 {
-
     // Built in focus order: the exercise modes come first.
-    GroupeExercices = addRadioGroup(QRect(176, 8, 137, 161), QStringLiteral("Exercices"),
-                                    {QStringLiteral("La découverte"),
-                                     QStringLiteral("Les premiers pas"),
-                                     QStringLiteral("Petit échauffement"),
-                                     QStringLiteral("Entraînement poussé"),
-                                     QStringLiteral("Les exercices notés"),
-                                     QStringLiteral("Le défi : 10 à la suite !")},
-                                    exercicesItems);
+    GroupeExercices =
+        addRadioGroup(QRect(176, 8, 137, 161), QStringLiteral("Exercices"),
+                      {QStringLiteral("La découverte"), QStringLiteral("Les premiers pas"),
+                       QStringLiteral("Petit échauffement"), QStringLiteral("Entraînement poussé"),
+                       QStringLiteral("Les exercices notés"), QStringLiteral("Le défi : 10 à la suite !")},
+                      exercicesItems);
     GroupeCaract = addRadioGroup(QRect(8, 8, 161, 89), QStringLiteral("Caractères"),
-                                 {QStringLiteral("Minuscules attachées"),
-                                  QStringLiteral("Minuscules d'imprimerie"),
+                                 {QStringLiteral("Minuscules attachées"), QStringLiteral("Minuscules d'imprimerie"),
                                   QStringLiteral("Majuscules")},
                                  caractItems);
 
@@ -81,11 +77,9 @@ TOKBottomDlgParam::TOKBottomDlgParam(GameSettings &settings, TurnState &turn, QW
     Label4 = new QLabel(QStringLiteral("Taille maximum (%1 ou -)").arg(SizeLimits::kMaxiAtMostInDialog), GroupeOptions);
     Label4->setGeometry(40, 92, 113, 13);
 
-    Pixigne2 = DialogFrame::addButton(this, QRect(176, 172, 36, 36),
-                                      ButtonPictures::released(ButtonPicture::Croix),
+    Pixigne2 = DialogFrame::addButton(this, QRect(176, 172, 36, 36), ButtonPictures::released(ButtonPicture::Croix),
                                       ButtonPictures::pressed(ButtonPicture::Croix));
-    Pixigne1 = DialogFrame::addButton(this, QRect(280, 173, 36, 36),
-                                      ButtonPictures::released(ButtonPicture::OK),
+    Pixigne1 = DialogFrame::addButton(this, QRect(280, 173, 36, 36), ButtonPictures::released(ButtonPicture::OK),
                                       ButtonPictures::pressed(ButtonPicture::OK));
     connect(Pixigne1, &TPixigne::OnClick, this, &TOKBottomDlgParam::ValideParam);
     connect(Pixigne2, &TPixigne::OnClick, this, &TOKBottomDlgParam::AnnuleParam);
@@ -105,8 +99,8 @@ TOKBottomDlgParam::TOKBottomDlgParam(GameSettings &settings, TurnState &turn, QW
     exercicesItems->checkedButton()->setFocus();
 }
 
-QGroupBox *TOKBottomDlgParam::addRadioGroup(QRect geometry, const QString &caption,
-                                            const QStringList &items, QButtonGroup *&group)
+QGroupBox *TOKBottomDlgParam::addRadioGroup(QRect geometry, const QString &caption, const QStringList &items,
+                                            QButtonGroup *&group)
 {
     auto *box = new QGroupBox(caption, this);
     box->setGeometry(geometry);
@@ -173,9 +167,8 @@ void TOKBottomDlgParam::ValideParam()
     m_settings.TraitsApparents = BoxTraits->isChecked();
 
     // displayText keeps the blank positions where text() drops them.
-    const auto [mini, maxi] = SizeLimits::corrected(readNumber(MaskMini->displayText()),
-                                                    readNumber(MaskMaxi->displayText()),
-                                                    SizeLimits::kMaxiAtMostInDialog);
+    const auto [mini, maxi] = SizeLimits::corrected(
+        readNumber(MaskMini->displayText()), readNumber(MaskMaxi->displayText()), SizeLimits::kMaxiAtMostInDialog);
     m_settings.TailleMini = std::uint8_t(mini);
     m_settings.TailleMaxi = std::uint8_t(maxi);
     done(QDialog::Accepted);
@@ -187,5 +180,3 @@ void TOKBottomDlgParam::AnnuleParam()
     fillFromSettings();
     done(QDialog::Rejected);
 }
-
-

@@ -45,8 +45,7 @@ public:
     TPixigne *Pixigne2 = nullptr; // cancel
 
 private:
-    QGroupBox *addRadioGroup(QRect geometry, const QString &caption, const QStringList &items,
-                             QButtonGroup *&group);
+    QGroupBox *addRadioGroup(QRect geometry, const QString &caption, const QStringList &items, QButtonGroup *&group);
     QLineEdit *addSizeField(QPoint position);
     void fillFromSettings();
 

@@ -84,7 +84,9 @@ bool fill(int fd, const QByteArray &contents, const struct stat *old)
 bool replace(const QString &path, const QByteArray &contents)
 {
     const QByteArray target = QFile::encodeName(finalPath(path));
-    struct stat old {};
+    struct stat old
+    {
+    };
     const bool exists = ::stat(target.constData(), &old) == 0;
     if (exists && !S_ISREG(old.st_mode))
         return false;

@@ -17,7 +17,9 @@ constexpr QRgb sunkLight = qRgb(255, 255, 255);
 class PixelWriter
 {
 public:
-    explicit PixelWriter(QImage &image) : m_image(image) {}
+    explicit PixelWriter(QImage &image)
+        : m_image(image)
+    { }
 
     void hline(int x0, int x1, int y, QRgb colour)
     {
@@ -103,9 +105,8 @@ QImage sunk(const QImage &released)
         return released;
 
     // Byte-wise row copies need whole bytes per pixel: palette or 32-bit.
-    QImage image = released.format() == QImage::Format_Indexed8
-                       ? released.copy()
-                       : released.convertToFormat(QImage::Format_ARGB32);
+    QImage image = released.format() == QImage::Format_Indexed8 ? released.copy()
+                                                                : released.convertToFormat(QImage::Format_ARGB32);
     const int right = image.width() - 1;
     const int bottom = image.height() - 1;
 

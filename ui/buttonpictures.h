@@ -10,8 +10,8 @@
 enum class ButtonPicture { Logo, Quitter, Outils, Aide, Velune, OK, Annul, Croix };
 
 inline constexpr std::array<ButtonPicture, 8> allButtonPictures = {
-    ButtonPicture::Logo, ButtonPicture::Quitter, ButtonPicture::Outils, ButtonPicture::Aide,
-    ButtonPicture::Velune, ButtonPicture::OK, ButtonPicture::Annul, ButtonPicture::Croix};
+    ButtonPicture::Logo,   ButtonPicture::Quitter, ButtonPicture::Outils, ButtonPicture::Aide,
+    ButtonPicture::Velune, ButtonPicture::OK,      ButtonPicture::Annul,  ButtonPicture::Croix};
 
 namespace ButtonPictures {
 

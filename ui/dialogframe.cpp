@@ -33,8 +33,7 @@ QFont font()
 {
     loadWineFonts();
     QFont f;
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Tahoma"),
-                   QStringLiteral("Liberation Sans")});
+    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans")});
     f.setPixelSize(11);
     return f;
 }
@@ -68,12 +67,12 @@ void centreOnScreen(QWidget *window)
         return;
     // The frame is not known before the first show; centring the client area
     // is off by half the title bar at most.
-    window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
-                                            screen->availableGeometry()));
+    window->setGeometry(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(), screen->availableGeometry()));
 }
 
-QPlainTextEdit *addMemo(QWidget *parent, QRect geometry, const QStringList &lines,
-                        const QFont &font, QColor background, QColor text)
+QPlainTextEdit *addMemo(QWidget *parent, QRect geometry, const QStringList &lines, const QFont &font, QColor background,
+                        QColor text)
 {
     auto *memo = new QPlainTextEdit(parent);
     memo->setGeometry(geometry);

@@ -32,8 +32,8 @@ void centreOnScreen(QWidget *window);
 // A read-only text box with word wrap and no scroll bars, showing the lines
 // from the top. Its text starts this many pixels in from its edges.
 inline constexpr int memoMargin = 2;
-QPlainTextEdit *addMemo(QWidget *parent, QRect geometry, const QStringList &lines,
-                        const QFont &font, QColor background, QColor text);
+QPlainTextEdit *addMemo(QWidget *parent, QRect geometry, const QStringList &lines, const QFont &font, QColor background,
+                        QColor text);
 
 TPixigne *addButton(QWidget *parent, QRect geometry, const QImage &up, const QImage &down);
 

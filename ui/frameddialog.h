@@ -21,5 +21,5 @@ protected:
 
     // Called once centred, before the first paint: for what can only be
     // placed once the dialog's widgets have their final size.
-    virtual void aboutToAppear() {}
+    virtual void aboutToAppear() { }
 };

@@ -5,8 +5,7 @@
 HintDelayStyle::HintDelayStyle(const QString &baseStyleKey, int delayMs)
     : QProxyStyle(baseStyleKey)
     , m_delayMs(delayMs)
-{
-}
+{ }
 
 int HintDelayStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
                               QStyleHintReturn *returnData) const

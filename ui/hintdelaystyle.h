@@ -12,8 +12,7 @@ public:
 
     int delayMs() const { return m_delayMs; }
 
-    int styleHint(StyleHint hint, const QStyleOption *option = nullptr,
-                  const QWidget *widget = nullptr,
+    int styleHint(StyleHint hint, const QStyleOption *option = nullptr, const QWidget *widget = nullptr,
                   QStyleHintReturn *returnData = nullptr) const override;
 
     // Sets the delay for the whole application, keeping its current style.

@@ -32,19 +32,15 @@ const QSize kFrameGuess(8, 32);
 
 TCadreGeneral::TCadreGeneral(QWidget *parent)
     : TCadreGeneral(GlyphSets::fromResources(), parent)
-{
-}
+{ }
 
 TCadreGeneral::TCadreGeneral(GlyphSets sets, QWidget *parent)
     : TCadreGeneral(std::move(sets), {}, {}, parent)
-{
-}
+{ }
 
-TCadreGeneral::TCadreGeneral(GlyphSets sets, const QString &workDir, const QString &settingsDir,
-                             QWidget *parent)
+TCadreGeneral::TCadreGeneral(GlyphSets sets, const QString &workDir, const QString &settingsDir, QWidget *parent)
     : TCadreGeneral(std::move(sets), DataPaths::Folders{workDir, settingsDir, {}}, parent)
-{
-}
+{ }
 
 TCadreGeneral::TCadreGeneral(GlyphSets sets, const DataPaths::Folders &folders, QWidget *parent)
     : QWidget(parent)
@@ -52,9 +48,8 @@ TCadreGeneral::TCadreGeneral(GlyphSets sets, const DataPaths::Folders &folders, 
     , m_game(*this, m_sets, folders.workDir, folders.settingsDir, folders.startSettings)
 {
     // Minimise and close but no maximise: the layout is pixel-fixed.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(kTitle);
     setFixedSize(kClientWidth, kClientHeight);
     move(301, 130);
@@ -67,26 +62,25 @@ TCadreGeneral::TCadreGeneral(GlyphSets sets, const DataPaths::Folders &folders, 
 
     PixigneLogo = addButton("PixigneLogo", {0, 255, 98, 36}, ButtonPicture::Logo,
                             QStringLiteral("A propos de Imagimot ?"), &TCadreGeneral::AproposdeCejeu);
-    PixigneAide = addButton("PixigneAide", {197, 255, 36, 36}, ButtonPicture::Aide,
-                            QStringLiteral("L'aide"), &TCadreGeneral::AfficheAide);
-    PixigneQuitter = addButton("PixigneQuitter", {98, 255, 36, 36}, ButtonPicture::Quitter,
-                               QStringLiteral("Quitter"), &TCadreGeneral::QuitterCejeu);
+    PixigneAide = addButton("PixigneAide", {197, 255, 36, 36}, ButtonPicture::Aide, QStringLiteral("L'aide"),
+                            &TCadreGeneral::AfficheAide);
+    PixigneQuitter = addButton("PixigneQuitter", {98, 255, 36, 36}, ButtonPicture::Quitter, QStringLiteral("Quitter"),
+                               &TCadreGeneral::QuitterCejeu);
     PixigneOutils = addButton("PixigneOutils", {134, 255, 63, 36}, ButtonPicture::Outils,
                               QStringLiteral("Les paramètres"), &TCadreGeneral::param);
     PixigneVelune = addButton("PixigneVelune", {233, 255, 98, 36}, ButtonPicture::Velune,
                               QStringLiteral("A propos de Velune système"), &TCadreGeneral::AproposVS);
-    PixigneOK = addButton("PixigneOK", {293, 217, 36, 36}, ButtonPicture::OK,
-                          QStringLiteral("Suite"), &TCadreGeneral::Jeu_Suivant);
-    PixigneAnnul = addButton("PixigneAnnul", {2, 217, 36, 36}, ButtonPicture::Annul,
-                             QStringLiteral("Réponse"), &TCadreGeneral::Reponse);
+    PixigneOK = addButton("PixigneOK", {293, 217, 36, 36}, ButtonPicture::OK, QStringLiteral("Suite"),
+                          &TCadreGeneral::Jeu_Suivant);
+    PixigneAnnul = addButton("PixigneAnnul", {2, 217, 36, 36}, ButtonPicture::Annul, QStringLiteral("Réponse"),
+                             &TCadreGeneral::Reponse);
 
     // Ctrl + "=" too: on many keyboards plus is shifted "=".
     const auto addKeys = [this](std::initializer_list<QKeySequence> keys, void (TCadreGeneral::*command)()) {
         for (const QKeySequence &key : keys)
             connect(new QShortcut(key, this), &QShortcut::activated, this, command);
     };
-    addKeys({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-            &TCadreGeneral::zoomIn);
+    addKeys({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, &TCadreGeneral::zoomIn);
     addKeys({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &TCadreGeneral::zoomOut);
     addKeys({QKeySequence(Qt::CTRL | Qt::Key_0)}, &TCadreGeneral::zoomAuto);
 
@@ -99,8 +93,8 @@ TCadreGeneral::TCadreGeneral(GlyphSets sets, const DataPaths::Folders &folders, 
     FormCreate();
 }
 
-TPixigne *TCadreGeneral::addButton(const char *name, QRect geometry, ButtonPicture picture,
-                                   const QString &hint, void (TCadreGeneral::*command)())
+TPixigne *TCadreGeneral::addButton(const char *name, QRect geometry, ButtonPicture picture, const QString &hint,
+                                   void (TCadreGeneral::*command)())
 {
     auto *button = new TPixigne(this);
     button->setObjectName(QString::fromLatin1(name));
@@ -123,8 +117,8 @@ void TCadreGeneral::FormCreate()
     m_board->move(0, 0);
     // "Suite" and the style button stand over the board's lower corners.
     m_board->lower();
-    for (TPixigne *button : {PixigneLogo, PixigneAide, PixigneQuitter, PixigneOutils,
-                             PixigneVelune, PixigneOK, PixigneAnnul})
+    for (TPixigne *button :
+         {PixigneLogo, PixigneAide, PixigneQuitter, PixigneOutils, PixigneVelune, PixigneOK, PixigneAnnul})
         button->setShowHint(true);
     m_game.Init();
 }
@@ -212,9 +206,7 @@ void TCadreGeneral::zoomAuto()
         on = screen();
     if (!on)
         return;
-    const QSize frame = isVisible() && frameGeometry() != geometry()
-                            ? frameGeometry().size() - size()
-                            : kFrameGuess;
+    const QSize frame = isVisible() && frameGeometry() != geometry() ? frameGeometry().size() - size() : kFrameGuess;
     setZoom(automaticZoom(on->availableGeometry().size(), frame));
 }
 

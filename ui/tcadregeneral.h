@@ -31,8 +31,7 @@ public:
     explicit TCadreGeneral(GlyphSets sets, QWidget *parent = nullptr);
     // Pictures under `workDir`/images, the settings file in `settingsDir`
     // (see Game); empty strings mean the working directory.
-    TCadreGeneral(GlyphSets sets, const QString &workDir, const QString &settingsDir,
-                  QWidget *parent = nullptr);
+    TCadreGeneral(GlyphSets sets, const QString &workDir, const QString &settingsDir, QWidget *parent = nullptr);
     // The same, with the settings read at start-up from `folders.startSettings`
     // when it is given (see DataPaths).
     TCadreGeneral(GlyphSets sets, const DataPaths::Folders &folders, QWidget *parent = nullptr);
@@ -80,8 +79,8 @@ public:
     QTimer *Timer1 = nullptr;
 
 private:
-    TPixigne *addButton(const char *name, QRect geometry, ButtonPicture picture,
-                        const QString &hint, void (TCadreGeneral::*command)());
+    TPixigne *addButton(const char *name, QRect geometry, ButtonPicture picture, const QString &hint,
+                        void (TCadreGeneral::*command)());
 
     GlyphSets m_sets;
     Game m_game;

@@ -4,8 +4,8 @@
 #include "game.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 Tmonimage::Tmonimage(Game &game, QWidget *parent)
     : QWidget(parent)

@@ -12,13 +12,16 @@ namespace {
 const QStringList helpText = {
     QStringLiteral(""),
     QStringLiteral("                                            Fonctionnalités de Imagimot - Lecture "),
-    QStringLiteral("                                            --------------------------------------------------------------"),
+    QStringLiteral(
+        "                                            --------------------------------------------------------------"),
     QStringLiteral(""),
     QStringLiteral(""),
-    QStringLiteral("    Cliquez sur le logo                                    pour connaître le but de ce jeu éducatif."),
+    QStringLiteral(
+        "    Cliquez sur le logo                                    pour connaître le but de ce jeu éducatif."),
     QStringLiteral(""),
     QStringLiteral(" "),
-    QStringLiteral("    Sélectionnez ensuite dans la boite  à outils                           les  paramètres suivants :"),
+    QStringLiteral(
+        "    Sélectionnez ensuite dans la boite  à outils                           les  paramètres suivants :"),
     QStringLiteral(""),
     QStringLiteral("        "),
     QStringLiteral("       - Le style des caractères (minuscules liées ou non, majuscules...)"),
@@ -29,14 +32,16 @@ const QStringList helpText = {
     QStringLiteral("         - Echauffement : Tous les noms sont valides, les bonnes réponses sont signalées."),
     QStringLiteral("         - Entraînement : Les réponses sont notées par des symboles différents. "),
     QStringLiteral("         - Exercices : Pour réussir il faut donner 10 réponses exactes de plus que d'inexactes."),
-    QStringLiteral("         - Le défi : Pour être champion, il faut donner 10 noms exacts à la suite sans se tromper ! "),
+    QStringLiteral(
+        "         - Le défi : Pour être champion, il faut donner 10 noms exacts à la suite sans se tromper ! "),
     QStringLiteral(""),
     QStringLiteral("   "),
     QStringLiteral("    Vous pouvez changer le style des caractères en cliquant sur :"),
     QStringLiteral(" "),
     QStringLiteral("    Pour passer à la suite, appuyez sur               ou sur Entrée."),
     QStringLiteral(""),
-    QStringLiteral("    Pour quitter le jeu en sauvegardant la partie, cliquez sur                Si vous ne désirez pas "),
+    QStringLiteral(
+        "    Pour quitter le jeu en sauvegardant la partie, cliquez sur                Si vous ne désirez pas "),
     QStringLiteral("    sauvegarder, quittez au moyen de la barre système."),
     QStringLiteral("    "),
 };
@@ -70,12 +75,12 @@ TOKBottomDlgAide::TOKBottomDlgAide(QWidget *parent)
     : FramedDialog(QStringLiteral("Fonctionnalités de Imagimot - Lecture"), QSize(449, 428), true, parent)
 {
     // Five pixels past the bottom: the box shows no edge there.
-    MemoAide = DialogFrame::addMemo(this, QRect(0, 0, 449, 433), helpText, DialogFrame::font(),
-                                    QColor(0, 255, 255), palette().color(QPalette::WindowText));
+    MemoAide = DialogFrame::addMemo(this, QRect(0, 0, 449, 433), helpText, DialogFrame::font(), QColor(0, 255, 255),
+                                    palette().color(QPalette::WindowText));
 
-    PixigneQuitter = DialogFrame::addButton(this, QRect(408, 384, 36, 36),
-                                            ButtonPictures::released(ButtonPicture::Quitter),
-                                            ButtonPictures::pressed(ButtonPicture::Quitter));
+    PixigneQuitter =
+        DialogFrame::addButton(this, QRect(408, 384, 36, 36), ButtonPictures::released(ButtonPicture::Quitter),
+                               ButtonPictures::pressed(ButtonPicture::Quitter));
     connect(PixigneQuitter, &TPixigne::OnClick, this, &TOKBottomDlgAide::QuitteAide);
 
     // The copies only illustrate the text: the released picture in both
@@ -103,8 +108,7 @@ QRect TOKBottomDlgAide::placeCopy(const Copy &copy) const
     if (!block.isValid())
         return copy.design;
     const QString text = block.text();
-    const auto [from, to] = copy.afterText ? std::pair{int(text.size()), int(text.size())}
-                                           : gapIn(text);
+    const auto [from, to] = copy.afterText ? std::pair{int(text.size()), int(text.size())} : gapIn(text);
     QTextCursor cursor(block);
     cursor.setPosition(block.position() + from);
     const QRect start = MemoAide->cursorRect(cursor);
@@ -115,8 +119,8 @@ QRect TOKBottomDlgAide::placeCopy(const Copy &copy) const
         return copy.design;
 
     const QSize size = copy.design.size();
-    const int x = copy.afterText ? start.left() + afterTextGap
-                                 : start.left() + (end.left() - start.left() - size.width()) / 2;
+    const int x =
+        copy.afterText ? start.left() + afterTextGap : start.left() + (end.left() - start.left() - size.width()) / 2;
     const int y = start.top() + (start.height() - size.height()) / 2;
     // The copies share the text box's parent: the dialog, or the page that
     // shows it magnified.

@@ -33,9 +33,9 @@ private:
     struct Copy
     {
         TPixigne *button;
-        QRect design;    // where it sits with the font the text was laid out for
-        int line;        // 1-based line of the help text
-        bool afterText;  // after the end of the line rather than in its gap
+        QRect design;   // where it sits with the font the text was laid out for
+        int line;       // 1-based line of the help text
+        bool afterText; // after the end of the line rather than in its gap
     };
     // Over its gap as the text box lays the line out in the current font;
     // the design place when the line wraps inside the gap.

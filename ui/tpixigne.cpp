@@ -1,8 +1,8 @@
 #include "tpixigne.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 TPixigne::TPixigne(QWidget *parent)
     : QWidget(parent)
@@ -62,8 +62,8 @@ void TPixigne::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     const QWidget *holder = parentWidget();
-    const QColor background = holder ? holder->palette().color(holder->backgroundRole())
-                                     : palette().color(QPalette::Window);
+    const QColor background =
+        holder ? holder->palette().color(holder->backgroundRole()) : palette().color(QPalette::Window);
     painter.fillRect(event->rect(), background);
     // Drawn at its own size from the corner: a larger picture is cut by the
     // widget's edges, a smaller one leaves the holder's colour around it.

@@ -95,14 +95,12 @@ protected:
     }
 
 private:
-    template <typename Handler>
-    void forward(QMouseEvent *event, Handler handler)
+    template <typename Handler> void forward(QMouseEvent *event, Handler handler)
     {
         const QPoint p = event->position().toPoint();
         const QPointF at(floorDiv(p.x(), m_factor) * m_factor, floorDiv(p.y(), m_factor) * m_factor);
-        QMouseEvent moved(event->type(), at, event->scenePosition() + (at - event->position()),
-                          event->globalPosition(), event->button(), event->buttons(),
-                          event->modifiers(), event->pointingDevice());
+        QMouseEvent moved(event->type(), at, event->scenePosition() + (at - event->position()), event->globalPosition(),
+                          event->button(), event->buttons(), event->modifiers(), event->pointingDevice());
         moved.setTimestamp(event->timestamp());
         if (event->type() == QEvent::MouseButtonPress)
             giveFocus(mapToScene(at.toPoint()).toPoint());

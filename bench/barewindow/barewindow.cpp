@@ -1,7 +1,7 @@
 #include "barewindow.h"
 
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 BareWindow::BareWindow(QWidget *parent)
     : QWidget(parent)

@@ -41,8 +41,7 @@ class FirstPaintProbe : public QObject
 public:
     explicit FirstPaintProbe(qint64 appNs)
         : m_appNs(appNs)
-    {
-    }
+    { }
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
@@ -61,9 +60,8 @@ public:
 private:
     void report()
     {
-        std::printf("app_ns=%lld show_ns=%lld firstpaint_ns=%lld vmhwm_kb=%ld\n",
-                    static_cast<long long>(m_appNs), static_cast<long long>(m_showNs),
-                    static_cast<long long>(monotonicNs()), peakResidentKb());
+        std::printf("app_ns=%lld show_ns=%lld firstpaint_ns=%lld vmhwm_kb=%ld\n", static_cast<long long>(m_appNs),
+                    static_cast<long long>(m_showNs), static_cast<long long>(monotonicNs()), peakResidentKb());
         std::fflush(stdout);
         QCoreApplication::exit(0);
     }

@@ -44,7 +44,11 @@ TCadreGeneral &window()
 class PaintCounter : public QObject
 {
 public:
-    explicit PaintCounter(QWidget *watched) : m_watched(watched) { watched->installEventFilter(this); }
+    explicit PaintCounter(QWidget *watched)
+        : m_watched(watched)
+    {
+        watched->installEventFilter(this);
+    }
     ~PaintCounter() override { m_watched->removeEventFilter(this); }
     int paints = 0;
 

@@ -28,7 +28,9 @@ QString runMismatch(const QImage &image, QPoint from, QPoint step, int count, QR
         const QPoint p = from + i * step;
         if (rgbAt(image, p.x(), p.y()) != expected)
             return QStringLiteral("(%1, %2) is %3, expected %4")
-                .arg(p.x()).arg(p.y()).arg(describe(rgbAt(image, p.x(), p.y())), describe(expected));
+                .arg(p.x())
+                .arg(p.y())
+                .arg(describe(rgbAt(image, p.x(), p.y())), describe(expected));
     }
     return {};
 }
@@ -49,7 +51,8 @@ void verifyEdge(const QImage &image, const Edge &edge)
     const int h = image.height();
     const int across = w - 4;
     const int down = h - 4;
-    const struct {
+    const struct
+    {
         const char *side;
         QPoint from;
         QPoint step;

@@ -113,9 +113,12 @@ void DialogsTest::fillShowsSettings_data()
     QTest::addColumn<QString>("miniText");
     QTest::addColumn<QString>("maxiText");
 
-    QTest::newRow("defaults") << "1 1 1 24 1 1" << 0 << 0 << "1 " << "24";
-    QTest::newRow("capitals, mode 4, twelve only") << "3 4 12 12 0 0" << 2 << 3 << "12" << "12";
-    QTest::newRow("mode 7 shows the last mode") << "2 7 5 9 1 0" << 1 << 5 << "5 " << "9 ";
+    QTest::newRow("defaults") << "1 1 1 24 1 1" << 0 << 0 << "1 "
+                              << "24";
+    QTest::newRow("capitals, mode 4, twelve only") << "3 4 12 12 0 0" << 2 << 3 << "12"
+                                                   << "12";
+    QTest::newRow("mode 7 shows the last mode") << "2 7 5 9 1 0" << 1 << 5 << "5 "
+                                                << "9 ";
 }
 
 void DialogsTest::fillShowsSettings()
@@ -141,18 +144,30 @@ void DialogsTest::confirmReadsAndLimitsSizes_data()
     QTest::addColumn<int>("maxi");
 
     QTest::newRow("untouched default maximum 24") << QString() << QString() << 1 << 21;
-    QTest::newRow("both empty") << "  " << "  " << 1 << 1;
-    QTest::newRow("15 and 30 cut to 12 and 21") << "15" << "30" << 12 << 21;
-    QTest::newRow("09 above 05 falls back to 1") << "09" << "05" << 1 << 5;
-    QTest::newRow("12 and 12 kept") << "12" << "12" << 12 << 12;
-    QTest::newRow("13 cut to 12 still above 10") << "13" << "10" << 1 << 10;
-    QTest::newRow("15 cut to 12 before the comparison") << "15" << "12" << 12 << 12;
-    QTest::newRow("zero maximum") << "05" << "00" << 1 << 1;
-    QTest::newRow("digit then blank") << "4 " << "1 " << 1 << 1;
-    QTest::newRow("blank then digit") << " 4" << " 1" << 1 << 1;
-    QTest::newRow("blank then digit, in range") << " 3" << " 8" << 3 << 8;
-    QTest::newRow("digit then blank, in range") << "3 " << "8 " << 3 << 8;
-    QTest::newRow("zero minimum") << "00" << "21" << 1 << 21;
+    QTest::newRow("both empty") << "  "
+                                << "  " << 1 << 1;
+    QTest::newRow("15 and 30 cut to 12 and 21") << "15"
+                                                << "30" << 12 << 21;
+    QTest::newRow("09 above 05 falls back to 1") << "09"
+                                                 << "05" << 1 << 5;
+    QTest::newRow("12 and 12 kept") << "12"
+                                    << "12" << 12 << 12;
+    QTest::newRow("13 cut to 12 still above 10") << "13"
+                                                 << "10" << 1 << 10;
+    QTest::newRow("15 cut to 12 before the comparison") << "15"
+                                                        << "12" << 12 << 12;
+    QTest::newRow("zero maximum") << "05"
+                                  << "00" << 1 << 1;
+    QTest::newRow("digit then blank") << "4 "
+                                      << "1 " << 1 << 1;
+    QTest::newRow("blank then digit") << " 4"
+                                      << " 1" << 1 << 1;
+    QTest::newRow("blank then digit, in range") << " 3"
+                                                << " 8" << 3 << 8;
+    QTest::newRow("digit then blank, in range") << "3 "
+                                                << "8 " << 3 << 8;
+    QTest::newRow("zero minimum") << "00"
+                                  << "21" << 1 << 21;
 }
 
 void DialogsTest::confirmReadsAndLimitsSizes()
@@ -310,8 +325,10 @@ void DialogsTest::focusStartsOnModesAndTabsInOrder()
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
 
     const QList<QWidget *> expected = {dialog.exercicesItems->button(2),
-                                       dialog.caractItems->button(1), dialog.BoxAccents,
-                                       dialog.MaskMini, dialog.MaskMaxi,
+                                       dialog.caractItems->button(1),
+                                       dialog.BoxAccents,
+                                       dialog.MaskMini,
+                                       dialog.MaskMaxi,
                                        dialog.exercicesItems->button(2)};
     for (qsizetype step = 0; step < expected.size(); ++step) {
         QWidget *widget = expected.at(step);
@@ -351,8 +368,7 @@ void DialogsTest::windowFrames()
     QTEST(flags.testFlag(Qt::WindowSystemMenuHint), "closeBox");
     QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-    const QPoint offCentre = dialog->geometry().center()
-                             - dialog->screen()->availableGeometry().center();
+    const QPoint offCentre = dialog->geometry().center() - dialog->screen()->availableGeometry().center();
     QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QString::number(offCentre.x())));
     QCOMPARE(dialog->palette().color(QPalette::Window), QColor(0, 255, 255));
     dialog->setParent(nullptr);
@@ -400,8 +416,7 @@ void DialogsTest::addCopyRows()
 
 static TPixigne *copyOf(TOKBottomDlgAide &dialog, int index)
 {
-    const QList<TPixigne *> copies = {dialog.PixigneLogo, dialog.PixigneOutils,
-                                      dialog.PixigneAnnul, dialog.PixigneOK,
+    const QList<TPixigne *> copies = {dialog.PixigneLogo, dialog.PixigneOutils, dialog.PixigneAnnul, dialog.PixigneOK,
                                       dialog.PixigneQuitter2};
     return copies.at(index);
 }
@@ -464,9 +479,8 @@ void DialogsTest::quitButtonsClose()
 {
     QFETCH(QString, which);
     std::unique_ptr<QDialog> dialog = makeInfoDialog(which);
-    TPixigne *quit = which == QLatin1String("rules")
-                         ? static_cast<TOKBottomDlgLogo *>(dialog.get())->Pixigne2
-                         : static_cast<TOKBottomDlgAide *>(dialog.get())->PixigneQuitter;
+    TPixigne *quit = which == QLatin1String("rules") ? static_cast<TOKBottomDlgLogo *>(dialog.get())->Pixigne2
+                                                     : static_cast<TOKBottomDlgAide *>(dialog.get())->PixigneQuitter;
     dialog->show();
 
     click(quit);

@@ -160,9 +160,8 @@ void FaultsTest::quitButtonEndsTheProgramAfterAFailedSave()
         if (!lock->locked())
             QSKIP(qPrintable(lock->failure));
     }
-    QTimer::singleShot(0, &window, [&window] {
-        QTest::mouseClick(window.PixigneQuitter, Qt::LeftButton, {}, QPoint(10, 10));
-    });
+    QTimer::singleShot(0, &window,
+                       [&window] { QTest::mouseClick(window.PixigneQuitter, Qt::LeftButton, {}, QPoint(10, 10)); });
     // Should the program not end, the loop is left with another code.
     QTimer::singleShot(5000, &window, [] { QCoreApplication::exit(2); });
     QCOMPARE(QApplication::exec(), 0);

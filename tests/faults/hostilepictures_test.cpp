@@ -89,9 +89,8 @@ void HostilePicturesTest::hostilePictures_data()
     QTest::newRow("4 bits, indices past a 3-entry table")
         << indexed(4, {R, G, B}, bytes({0x01, 0x2F, 0, 0, 0xF3, 0x10, 0, 0})).bytes() << QString()
         << QList<QRgb>{K, K, G, R, R, G, B, K};
-    QTest::newRow("1 bit, a 1-entry table")
-        << indexed(1, {G}, bytes({0xA0, 0, 0, 0, 0x50, 0, 0, 0})).bytes() << QString()
-        << QList<QRgb>{G, K, G, K, K, G, K, G};
+    QTest::newRow("1 bit, a 1-entry table") << indexed(1, {G}, bytes({0xA0, 0, 0, 0, 0x50, 0, 0, 0})).bytes()
+                                            << QString() << QList<QRgb>{G, K, G, K, K, G, K, G};
     // Pixels no run reaches take index 0.
     QTest::newRow("run-length 8 bits, indices past the table, pixels left out")
         << indexed(8, {R, G}, bytes({2, 1, 1, 9, 0, 0, 1, 1, 0, 1}), 1).bytes() << QString()
@@ -100,8 +99,8 @@ void HostilePicturesTest::hostilePictures_data()
         << indexed(4, {R, G, B}, bytes({3, 0x1F, 0, 0, 0, 3, 0x2E, 0x10, 0, 1}), 2).bytes() << QString()
         << QList<QRgb>{B, K, G, R, G, K, G, R};
     QTest::newRow("run-length 8 bits, a run and jumps past the edges")
-        << indexed(8, {R, G}, bytes({9, 1, 0, 0, 0, 2, 2, 0, 1, 1, 0, 2, 255, 255, 3, 1}), 1).bytes()
-        << QString() << QList<QRgb>{R, R, G, R, G, G, G, G};
+        << indexed(8, {R, G}, bytes({9, 1, 0, 0, 0, 2, 2, 0, 1, 1, 0, 2, 255, 255, 3, 1}), 1).bytes() << QString()
+        << QList<QRgb>{R, R, G, R, G, G, G, G};
     QTest::newRow("run-length 8 bits, an odd literal past the right edge")
         << indexed(8, {R, G}, bytes({0, 5, 1, 0, 1, 0, 0, 0, 0, 0, 4, 1, 0, 1}), 1).bytes() << QString()
         << QList<QRgb>{G, G, G, G, G, R, G, R};
@@ -117,8 +116,7 @@ void HostilePicturesTest::hostilePictures_data()
         scattered.compression = 3;
         scattered.masks = {0xF00F, 0x0F00, 0x00F0};
         scattered.pixels = QByteArray(16, '\x5A');
-        QTest::newRow("16 bits, a bit-field mask in two pieces")
-            << scattered.bytes() << kInvalid << QList<QRgb>{};
+        QTest::newRow("16 bits, a bit-field mask in two pieces") << scattered.bytes() << kInvalid << QList<QRgb>{};
     }
 }
 

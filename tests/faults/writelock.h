@@ -13,19 +13,21 @@
 class WriteLock
 {
 public:
-    explicit WriteLock(const QString &path) : m_path(path)
+    explicit WriteLock(const QString &path)
+        : m_path(path)
     {
         if (geteuid() != 0) {
             m_permissions = QFile::permissions(path);
-            m_locked = QFile::setPermissions(path, m_permissions & ~(QFile::WriteOwner | QFile::WriteUser
-                                                                     | QFile::WriteGroup | QFile::WriteOther));
+            m_locked = QFile::setPermissions(
+                path, m_permissions & ~(QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup | QFile::WriteOther));
         } else {
             m_locked = chattr(QStringLiteral("+i"));
             m_immutable = m_locked;
         }
         if (!m_locked)
             failure = QStringLiteral("cannot make %1 unwritable as root (chattr +i refused: "
-                                     "no CAP_LINUX_IMMUTABLE or no support in this file system)").arg(path);
+                                     "no CAP_LINUX_IMMUTABLE or no support in this file system)")
+                          .arg(path);
     }
 
     ~WriteLock()

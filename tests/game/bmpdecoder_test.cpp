@@ -149,9 +149,11 @@ void BmpDecoderTest::soundFilesLookAsWithTheToolkit()
     QCOMPARE(ours.size(), expected.size());
     for (int y = 0; y < ours.height(); ++y)
         for (int x = 0; x < ours.width(); ++x)
-            QVERIFY2(ours.pixel(x, y) == expected.pixel(x, y),
-                     qPrintable(QStringLiteral("(%1, %2): %3, not %4")
-                                    .arg(x).arg(y).arg(ours.pixel(x, y), 8, 16).arg(expected.pixel(x, y), 8, 16)));
+            QVERIFY2(ours.pixel(x, y) == expected.pixel(x, y), qPrintable(QStringLiteral("(%1, %2): %3, not %4")
+                                                                              .arg(x)
+                                                                              .arg(y)
+                                                                              .arg(ours.pixel(x, y), 8, 16)
+                                                                              .arg(expected.pixel(x, y), 8, 16)));
 }
 
 // The toolkit's reader drew fields wider than 8 bits black; the decoder
@@ -194,21 +196,32 @@ void BmpDecoderTest::unsafeFilesAreRefused_data()
     }
     QTest::newRow("unknown header size 64") << with(eight, [](BmpBytes &b) { b.headerSize = 64; });
     QTest::newRow("colour table past the end") << with(eight, [](BmpBytes &b) { b.coloursUsed = 200; });
-    QTest::newRow("table of 257 entries") << with(eight, [](BmpBytes &b) { b.coloursUsed = 257; b.table.resize(257); });
+    QTest::newRow("table of 257 entries") << with(eight, [](BmpBytes &b) {
+        b.coloursUsed = 257;
+        b.table.resize(257);
+    });
     QTest::newRow("pixel offset past the end") << with(eight, [](BmpBytes &b) { b.dataOffset = 1000; });
-    QTest::newRow("run-length pixel offset past the end")
-        << with(eight, [](BmpBytes &b) { b.compression = 1; b.dataOffset = 1000; });
-    QTest::newRow("run-length data of no code")
-        << with(eight, [](BmpBytes &b) { b.compression = 1; b.pixels = "\1"; });
+    QTest::newRow("run-length pixel offset past the end") << with(eight, [](BmpBytes &b) {
+        b.compression = 1;
+        b.dataOffset = 1000;
+    });
+    QTest::newRow("run-length data of no code") << with(eight, [](BmpBytes &b) {
+        b.compression = 1;
+        b.pixels = "\1";
+    });
     QTest::newRow("width 0") << with(eight, [](BmpBytes &b) { b.width = 0; });
-    QTest::newRow("width 1025") << with(eight, [](BmpBytes &b) { b.width = 1025; b.pixels = QByteArray(qsizetype(2) * 1028, '\1'); });
+    QTest::newRow("width 1025") << with(eight, [](BmpBytes &b) {
+        b.width = 1025;
+        b.pixels = QByteArray(qsizetype(2) * 1028, '\1');
+    });
     QTest::newRow("height INT_MIN") << with(eight, [](BmpBytes &b) { b.height = INT_MIN; });
-    QTest::newRow("run-length 8 codes on 4 bits") << with(eight, [](BmpBytes &b) { b.bits = 4; b.compression = 1; });
+    QTest::newRow("run-length 8 codes on 4 bits") << with(eight, [](BmpBytes &b) {
+        b.bits = 4;
+        b.compression = 1;
+    });
     QTest::newRow("embedded JPEG") << with(eight, [](BmpBytes &b) { b.compression = 4; });
-    QTest::newRow("bit-field masks cut off")
-        << direct(16, 3, {0xF800, 0x07E0, 0x001F}).bytes().left(60);
-    QTest::newRow("alpha mask in two pieces")
-        << direct(32, 3, {0xFF0000, 0xFF00, 0xFF, 0x81000000}, 124).bytes();
+    QTest::newRow("bit-field masks cut off") << direct(16, 3, {0xF800, 0x07E0, 0x001F}).bytes().left(60);
+    QTest::newRow("alpha mask in two pieces") << direct(32, 3, {0xFF0000, 0xFF00, 0xFF, 0x81000000}, 124).bytes();
 }
 
 void BmpDecoderTest::unsafeFilesAreRefused()

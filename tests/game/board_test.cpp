@@ -46,7 +46,10 @@ private:
     GlyphSets m_sets = TestSets::make();
 };
 
-static QByteArray cp1252(const char *utf8) { return QString::fromUtf8(utf8).toLatin1(); }
+static QByteArray cp1252(const char *utf8)
+{
+    return QString::fromUtf8(utf8).toLatin1();
+}
 
 void BoardTest::initTestCase()
 {
@@ -162,19 +165,24 @@ void BoardTest::nameLine_data()
     QTest::newRow("le b") << cp1252("le b") << 1 << QList<int>{11, 4, 27, 1} << 142;
     QTest::newRow("l'âne joined") << cp1252("l'âne") << 1 << QList<int>{11, 28, 30, 13, 4} << 136;
     QTest::newRow("l'âne capitals") << cp1252("l'âne") << 3 << QList<int>{11, 28, 0, 13, 4} << 136;
-    QTest::newRow("aiguille joined")
-        << cp1252("l'aiguille à tricoter") << 1
-        << QList<int>{11, 28, 0, 8, 6, 20, 8, 11, 11, 4, 27, 31, 27, 19, 17, 8, 2, 14, 19, 4, 17} << 40;
+    QTest::newRow("aiguille joined") << cp1252("l'aiguille à tricoter") << 1
+                                     << QList<int>{11, 28, 0,  8,  6, 20, 8,  11, 11, 4, 27,
+                                                   31, 27, 19, 17, 8, 2,  14, 19, 4,  17}
+                                     << 40;
     QTest::newRow("aiguille capitals") << cp1252("l'aiguille à tricoter") << 3
-                                       << QList<int>{11, 28, 0, 8, 6, 20, 8, 11, 11, 4, 27, 0, 27, 19, 17, 8, 2, 14, 19, 4, 17} << 40;
+                                       << QList<int>{11, 28, 0,  8,  6, 20, 8,  11, 11, 4, 27,
+                                                     0,  27, 19, 17, 8, 2,  14, 19, 4,  17}
+                                       << 40;
     QTest::newRow("hyphens print") << cp1252("l'arc-en-ciel") << 2
                                    << QList<int>{11, 28, 0, 17, 2, 29, 4, 13, 29, 2, 8, 4, 11} << 88;
     QTest::newRow("every accent print") << cp1252("âàéêèëîïôöûùüç") << 2
                                         << QList<int>{30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43} << 82;
-    QTest::newRow("every accent capitals") << cp1252("âàéêèëîïôöûùüç") << 3
-                                           << QList<int>{0, 0, 4, 4, 4, 4, 8, 8, 14, 14, 20, 20, 20, 2} << 82;
+    QTest::newRow("every accent capitals")
+        << cp1252("âàéêèëîïôöûùüç") << 3 << QList<int>{0, 0, 4, 4, 4, 4, 8, 8, 14, 14, 20, 20, 20, 2} << 82;
     QTest::newRow("longest") << cp1252("le point d'interrogation") << 1
-                             << QList<int>{11, 4, 27, 15, 14, 8, 13, 19, 27, 3, 28, 8, 13, 19, 4, 17, 17, 14, 6, 0, 19, 8, 14, 13} << 22;
+                             << QList<int>{11, 4,  27, 15, 14, 8,  13, 19, 27, 3, 28, 8,
+                                           13, 19, 4,  17, 17, 14, 6,  0,  19, 8, 14, 13}
+                             << 22;
 }
 
 void BoardTest::nameLine()
@@ -314,9 +322,9 @@ void BoardTest::unreadablePicture()
     game.Jeu_Suivant();
 
     QCOMPARE(m_services.errors.size(), 1);
-    const QString expected = missing
-        ? QStringLiteral("Ne peut ouvrir le fichier %1.").arg(game.picturePath(game.turn().CleImage))
-        : QStringLiteral("Image bitmap incorrecte.");
+    const QString expected =
+        missing ? QStringLiteral("Ne peut ouvrir le fichier %1.").arg(game.picturePath(game.turn().CleImage))
+                : QStringLiteral("Image bitmap incorrecte.");
     QCOMPARE(m_services.errors.first(), expected);
     // The first cell failed: the pictures and the name of the last turn stay,
     // the click count is not reset; the marks were erased by "Suite".

@@ -23,7 +23,10 @@ private slots:
     void previousTargetIsNeverDrawnAgain();
 };
 
-static QByteArray cp1252(const char *utf8) { return QString::fromUtf8(utf8).toLatin1(); }
+static QByteArray cp1252(const char *utf8)
+{
+    return QString::fromUtf8(utf8).toLatin1();
+}
 
 static int indexOf(const char *utf8Name)
 {
@@ -40,11 +43,11 @@ void WordDrawTest::randomSourceFollowsItsKnownSequence()
     // Known answers of seed := seed * 134775813 + 1, value := (seed * n) >> 32.
     RandomSource r;
     r.setSeed(0);
-    QCOMPARE(r.next(607), 0u);           // seed 1
-    QCOMPARE(r.next(607), 19u);          // seed 134775814
+    QCOMPARE(r.next(607), 0u);  // seed 1
+    QCOMPARE(r.next(607), 19u); // seed 134775814
     QCOMPARE(r.seed(), 134775814u);
     r.setSeed(0xFFFFFFFFu);
-    QCOMPARE(r.next(4), 3u);             // seed 0xF7F77BFC: top of the range
+    QCOMPARE(r.next(4), 3u); // seed 0xF7F77BFC: top of the range
     QCOMPARE(r.seed(), 0xF7F77BFCu);
 }
 

@@ -18,7 +18,10 @@ private slots:
     void articlesAreCountedAsListed();
 };
 
-static QByteArray cp1252(const char *utf8) { return QString::fromUtf8(utf8).toLatin1(); }
+static QByteArray cp1252(const char *utf8)
+{
+    return QString::fromUtf8(utf8).toLatin1();
+}
 
 void WordListTest::entriesKeepTheirIndex_data()
 {

@@ -194,8 +194,10 @@ void GlyphsTest::accentedLettersAddOnlyTheirMarkToTheBase_data()
         const int base = kAccentBase.at(i).unicode() - 'a';
         const bool cedilla = kAccentBase.at(i) == u'c';
         const QByteArray letter = QString(kAccented.at(i)).toUtf8();
-        QTest::addRow("joined %s", letter.constData()) << kJoined << slot << base << (cedilla ? 21 : 6) << (cedilla ? 28 : 10);
-        QTest::addRow("print %s", letter.constData()) << kPrint << slot << base << (cedilla ? 21 : 8) << (cedilla ? 24 : 11);
+        QTest::addRow("joined %s", letter.constData())
+            << kJoined << slot << base << (cedilla ? 21 : 6) << (cedilla ? 28 : 10);
+        QTest::addRow("print %s", letter.constData())
+            << kPrint << slot << base << (cedilla ? 21 : 8) << (cedilla ? 24 : 11);
         QTest::addRow("capital for %s", letter.constData()) << kCapitals << slot << base << 1 << 0;
     }
 }
@@ -302,7 +304,8 @@ void GlyphsTest::everyPairOfJoinedLettersFormsOneLine()
         for (const int second : letters) {
             const QList<int> entries = inkRowsInColumn(glyphs(kJoined).cell(second), 0);
             const bool touch = std::any_of(exits.begin(), exits.end(), [&](int exit) {
-                return std::any_of(entries.begin(), entries.end(), [&](int entry) { return std::abs(exit - entry) <= 1; });
+                return std::any_of(entries.begin(), entries.end(),
+                                   [&](int entry) { return std::abs(exit - entry) <= 1; });
             });
             QVERIFY2(touch, qPrintable(QStringLiteral("slot %1 then slot %2").arg(first).arg(second)));
         }
@@ -316,14 +319,20 @@ void GlyphsTest::lettersKeepWhatTellsThemApart_data()
     QTest::addColumn<QRect>("area");
     QTest::addColumn<bool>("inked");
     const auto letter = [](char c) { return c - 'a'; };
-    const auto cols = [](int left, int right, int top, int bottom) { return QRect(QPoint(left, top), QPoint(right, bottom)); };
+    const auto cols = [](int left, int right, int top, int bottom) {
+        return QRect(QPoint(left, top), QPoint(right, bottom));
+    };
     // Where a young reader took one letter for another.
-    QTest::newRow("joined n opens with a hump up to the x-height") << kJoined << letter('n') << cols(1, 2, 11, 12) << true;
+    QTest::newRow("joined n opens with a hump up to the x-height")
+        << kJoined << letter('n') << cols(1, 2, 11, 12) << true;
     QTest::newRow("joined v starts from a point, not a hump") << kJoined << letter('v') << cols(1, 2, 11, 11) << false;
-    QTest::newRow("joined w rises to the x-height in the middle") << kJoined << letter('w') << cols(6, 7, 11, 12) << true;
+    QTest::newRow("joined w rises to the x-height in the middle")
+        << kJoined << letter('w') << cols(6, 7, 11, 12) << true;
     QTest::newRow("joined s stays open at its foot") << kJoined << letter('s') << cols(0, 2, 18, 20) << false;
-    QTest::newRow("joined r is open between its upstroke and its stem") << kJoined << letter('r') << cols(4, 7, 13, 19) << false;
-    QTest::newRow("joined r has no point rising above its top bar") << kJoined << letter('r') << cols(0, 11, 0, 9) << false;
+    QTest::newRow("joined r is open between its upstroke and its stem")
+        << kJoined << letter('r') << cols(4, 7, 13, 19) << false;
+    QTest::newRow("joined r has no point rising above its top bar")
+        << kJoined << letter('r') << cols(0, 11, 0, 9) << false;
     QTest::newRow("joined s foot stops short of its upstroke") << kJoined << letter('s') << cols(0, 5, 18, 19) << false;
     QTest::newRow("joined s point stands right of the middle") << kJoined << letter('s') << cols(0, 5, 11, 11) << false;
     QTest::newRow("joined m has a valley between its arches") << kJoined << letter('m') << cols(4, 4, 11, 12) << false;
@@ -332,9 +341,11 @@ void GlyphsTest::lettersKeepWhatTellsThemApart_data()
     QTest::newRow("print î accent stands clear of its stem") << kPrint << 36 << cols(0, 11, 11, 12) << false;
     QTest::newRow("print ï dots stand clear of their stem") << kPrint << 37 << cols(0, 11, 11, 12) << false;
     QTest::newRow("print l has a serif at its top") << kPrint << letter('l') << cols(3, 3, 9, 9) << true;
-    QTest::newRow("print l has no foot that could read as an L") << kPrint << letter('l') << cols(6, 11, 17, 20) << false;
+    QTest::newRow("print l has no foot that could read as an L")
+        << kPrint << letter('l') << cols(6, 11, 17, 20) << false;
     QTest::newRow("capital Q tail leaves the bowl") << kCapitals << letter('q') << cols(11, 11, 20, 21) << true;
-    QTest::newRow("capital Q tail stands apart from the foot of the bowl") << kCapitals << letter('q') << cols(8, 8, 20, 21) << false;
+    QTest::newRow("capital Q tail stands apart from the foot of the bowl")
+        << kCapitals << letter('q') << cols(8, 8, 20, 21) << false;
     QTest::newRow("capital W middle rises to the upper half") << kCapitals << letter('w') << cols(5, 6, 12, 13) << true;
 }
 
@@ -363,13 +374,18 @@ void GlyphsTest::lettersDrawTheirDistinctiveStrokes_data()
     // another: r without its right stem reads as c, with a pointed top as v;
     // s whose foot curls back to its upstroke reads as o; a Q whose tail
     // barely leaves the bowl reads as O.
-    QTest::newRow("joined r stem runs down the right to the baseline") << kJoined << letter('r') << QPoint(8, 11) << QPoint(8, 19);
+    QTest::newRow("joined r stem runs down the right to the baseline")
+        << kJoined << letter('r') << QPoint(8, 11) << QPoint(8, 19);
     QTest::newRow("joined r stem is two pixels thick") << kJoined << letter('r') << QPoint(9, 11) << QPoint(9, 20);
-    QTest::newRow("joined r shoulder is flat along the x-height") << kJoined << letter('r') << QPoint(6, 11) << QPoint(9, 11);
+    QTest::newRow("joined r shoulder is flat along the x-height")
+        << kJoined << letter('r') << QPoint(6, 11) << QPoint(9, 11);
     QTest::newRow("joined r top bar is two pixels deep") << kJoined << letter('r') << QPoint(4, 10) << QPoint(9, 10);
-    QTest::newRow("joined s upstroke climbs straight to its point") << kJoined << letter('s') << QPoint(0, 17) << QPoint(6, 11);
-    QTest::newRow("capital Q tail crosses the bowl and leaves it") << kCapitals << letter('q') << QPoint(7, 17) << QPoint(11, 21);
-    QTest::newRow("capital Q tail is two pixels thick outside the bowl") << kCapitals << letter('q') << QPoint(9, 20) << QPoint(10, 21);
+    QTest::newRow("joined s upstroke climbs straight to its point")
+        << kJoined << letter('s') << QPoint(0, 17) << QPoint(6, 11);
+    QTest::newRow("capital Q tail crosses the bowl and leaves it")
+        << kCapitals << letter('q') << QPoint(7, 17) << QPoint(11, 21);
+    QTest::newRow("capital Q tail is two pixels thick outside the bowl")
+        << kCapitals << letter('q') << QPoint(9, 20) << QPoint(10, 21);
 }
 
 // Every pixel on the segment must be ink: a single stray pixel in the area

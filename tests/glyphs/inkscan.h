@@ -9,7 +9,10 @@ namespace InkScan {
 
 const QRgb kBackground = qRgb(87, 255, 255);
 
-inline bool isInk(const QImage &image, int x, int y) { return image.pixel(x, y) != kBackground; }
+inline bool isInk(const QImage &image, int x, int y)
+{
+    return image.pixel(x, y) != kBackground;
+}
 
 inline QList<int> inkRowsInColumn(const QImage &cell, int x)
 {

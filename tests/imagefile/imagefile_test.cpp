@@ -152,7 +152,6 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(ImageFile::read(dir.filePath(QStringLiteral("absent.xpm"))).isNull());
     }
-
 };
 
 QTEST_MAIN(ImageFileTest)

@@ -139,7 +139,8 @@ private slots:
     {
         QFETCH(QByteArray, line);
         QFETCH(bool, accepted);
-        const Manifest manifest = parseManifest("# comment\nindex\tkey\tname\tsource\ttreatment\tcredit\n" + line + "\r\n");
+        const Manifest manifest =
+            parseManifest("# comment\nindex\tkey\tname\tsource\ttreatment\tcredit\n" + line + "\r\n");
         QCOMPARE(manifest.rows.size(), accepted ? 1 : 0);
         QCOMPARE(manifest.errors.size(), accepted ? 0 : 1);
     }
@@ -153,7 +154,8 @@ private slots:
         QTest::newRow("mirror moves right") << "mirror" << QPoint(52, 30) << QColor(255, 0, 0);
         QTest::newRow("mirror empties left") << "mirror" << QPoint(5, 30) << QColor();
         QTest::newRow("hue 120 makes green") << "hue=120" << QPoint(5, 30) << QColor(0, 255, 0);
-        QTest::newRow("gray") << "gray" << QPoint(5, 30) << QColor(qGray(qRgb(255, 0, 0)), qGray(qRgb(255, 0, 0)), qGray(qRgb(255, 0, 0)));
+        QTest::newRow("gray") << "gray" << QPoint(5, 30)
+                              << QColor(qGray(qRgb(255, 0, 0)), qGray(qRgb(255, 0, 0)), qGray(qRgb(255, 0, 0)));
         QTest::newRow("tint blue keeps lightness") << "tint=#0000ff" << QPoint(5, 30) << QColor(0, 0, 255);
         QTest::newRow("tint keeps transparency") << "tint=#0000ff" << QPoint(52, 30) << QColor();
         QTest::newRow("rotate half turn") << "rotate=180" << QPoint(52, 30) << QColor(255, 0, 0);

@@ -55,8 +55,7 @@ private slots:
         QTest::newRow("suite") << 2 << Action([](Game &g) { g.Jeu_Suivant(); }) << 0;
         QTest::newRow("suite, discovery mode marks at once") << 1 << Action([](Game &g) { g.Jeu_Suivant(); }) << 0;
         QTest::newRow("letter style") << 2 << Action([](Game &g) { g.Reponse(); }) << 312 * 29;
-        QTest::newRow("right click") << 4 << Action([](Game &g) { clickCell(g, g.turn().PositionBonne); })
-                                     << 33 * 32;
+        QTest::newRow("right click") << 4 << Action([](Game &g) { clickCell(g, g.turn().PositionBonne); }) << 33 * 32;
         QTest::newRow("wrong click") << 4 << Action([](Game &g) { clickCell(g, wrongCell(g)); }) << 33 * 32;
         QTest::newRow("streak grows") << 5 << Action([](Game &g) {
             g.turn().Serie = 3;

@@ -30,13 +30,9 @@ QString make(const QTemporaryDir &dir, Kind kind)
             f.write("112401");
         break;
     }
-    case Kind::Empty:
-        QFile(path).open(QIODevice::WriteOnly);
-        break;
-    case Kind::Missing:
-        break;
-    case Kind::CharDevice:
-        return QStringLiteral("/dev/zero");
+    case Kind::Empty: QFile(path).open(QIODevice::WriteOnly); break;
+    case Kind::Missing: break;
+    case Kind::CharDevice: return QStringLiteral("/dev/zero");
     case Kind::Folder: SpecialFiles::make(path, SpecialFiles::Kind::Folder); break;
     case Kind::Fifo: SpecialFiles::make(path, SpecialFiles::Kind::Fifo); break;
     case Kind::Socket: SpecialFiles::make(path, SpecialFiles::Kind::Socket); break;

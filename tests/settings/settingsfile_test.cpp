@@ -43,9 +43,19 @@ static QString describe(const GameSettings &s, const TurnState &t)
     for (bool m : t.Marques)
         marks += m ? QLatin1Char('1') : QLatin1Char('0');
     return QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12 %13")
-        .arg(s.StyleCaracteres).arg(s.TypeExercice).arg(s.TailleMini).arg(s.TailleMaxi)
-        .arg(int(s.MotsAccentues)).arg(int(s.TraitsApparents)).arg(t.NumeroMot).arg(marks)
-        .arg(int(t.ReponduCeTour)).arg(t.ReserveA).arg(t.ReserveB).arg(t.ReserveC).arg(t.ReserveD);
+        .arg(s.StyleCaracteres)
+        .arg(s.TypeExercice)
+        .arg(s.TailleMini)
+        .arg(s.TailleMaxi)
+        .arg(int(s.MotsAccentues))
+        .arg(int(s.TraitsApparents))
+        .arg(t.NumeroMot)
+        .arg(marks)
+        .arg(int(t.ReponduCeTour))
+        .arg(t.ReserveA)
+        .arg(t.ReserveB)
+        .arg(t.ReserveC)
+        .arg(t.ReserveD);
 }
 
 static const QString kZeros24(24, QLatin1Char('0'));
@@ -58,30 +68,30 @@ void SettingsFileTest::decode_data()
     QTest::addColumn<QString>("state");
     const QByteArray full = "1101241112300000000000000000000000000000000"; // 43 bytes
     QTest::newRow("empty keeps defaults") << QByteArray() << kDefaults;
-    QTest::newRow("single 2 repeats")
-        << QByteArray("2") << QStringLiteral("2 2 12 22 0 0 222 ") + kZeros24 + QStringLiteral(" 0 22 22 22 2");
+    QTest::newRow("single 2 repeats") << QByteArray(
+        "2") << QStringLiteral("2 2 12 22 0 0 222 ") + kZeros24 + QStringLiteral(" 0 22 22 22 2");
     QTest::newRow("eight bytes then last repeats")
         << QByteArray("31050811") << QStringLiteral("3 1 5 8 1 1 111 ") + kOnes24 + QStringLiteral(" 1 11 11 11 1");
     QTest::newRow("the 43 bytes of a save")
         << full << QStringLiteral("1 1 1 24 1 1 123 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
     QTest::newRow("bytes after 42 ignored")
         << full + "999999" << QStringLiteral("1 1 1 24 1 1 123 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
-    QTest::newRow("style 0 and mode 7")
-        << QByteArray("07012411100") << QStringLiteral("1 7 1 24 1 1 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
-    QTest::newRow("style 4 and mode 8")
-        << QByteArray("48012411100") << QStringLiteral("1 1 1 24 1 1 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
-    QTest::newRow("blank style, mode 0")
-        << QByteArray(" 0012411100") << QStringLiteral("1 1 1 24 1 1 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
-    QTest::newRow("sizes 00 and 25")
-        << QByteArray("11002511100") << QStringLiteral("1 1 1 24 1 1 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
-    QTest::newRow("mini 13 becomes 12")
-        << QByteArray("11132411100") << QStringLiteral("1 1 12 24 1 1 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
-    QTest::newRow("maxi 00 becomes 1")
-        << QByteArray("11010011100") << QStringLiteral("1 1 1 1 1 1 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
+    QTest::newRow("style 0 and mode 7") << QByteArray(
+        "07012411100") << QStringLiteral("1 7 1 24 1 1 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
+    QTest::newRow("style 4 and mode 8") << QByteArray(
+        "48012411100") << QStringLiteral("1 1 1 24 1 1 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
+    QTest::newRow("blank style, mode 0") << QByteArray(
+        " 0012411100") << QStringLiteral("1 1 1 24 1 1 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
+    QTest::newRow("sizes 00 and 25") << QByteArray("11002511100")
+                                     << QStringLiteral("1 1 1 24 1 1 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
+    QTest::newRow("mini 13 becomes 12") << QByteArray(
+        "11132411100") << QStringLiteral("1 1 12 24 1 1 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
+    QTest::newRow("maxi 00 becomes 1") << QByteArray("11010011100")
+                                       << QStringLiteral("1 1 1 1 1 1 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
     QTest::newRow("mini above maxi resets mini")
         << QByteArray("11100511100") << QStringLiteral("1 1 1 5 1 1 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
-    QTest::newRow("12 and 12 stay")
-        << QByteArray("11121211100") << QStringLiteral("1 1 12 12 1 1 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
+    QTest::newRow("12 and 12 stay") << QByteArray("11121211100")
+                                    << QStringLiteral("1 1 12 12 1 1 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
     QTest::newRow("size bytes wrap modulo 256")
         << QByteArray("1101J511100") << QStringLiteral("1 1 1 9 1 1 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
     QTest::newRow("negative size byte wraps then limits")
@@ -90,9 +100,8 @@ void SettingsFileTest::decode_data()
         << QByteArray("110124T2100") << QStringLiteral("1 1 1 24 0 0 100 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
     QTest::newRow("numero from blanks is negative")
         << QByteArray("11012411  0") << QStringLiteral("1 1 1 24 1 1 -1760 ") + kZeros24 + QStringLiteral(" 0 0 0 0 0");
-    QTest::newRow("0xFF bytes")
-        << QByteArray(43, '\xFF')
-        << QStringLiteral("1 1 12 24 0 0 22977 ") + kZeros24 + QStringLiteral(" 0 2277 2277 2277 207");
+    QTest::newRow("0xFF bytes") << QByteArray(
+        43, '\xFF') << QStringLiteral("1 1 12 24 0 0 22977 ") + kZeros24 + QStringLiteral(" 0 2277 2277 2277 207");
 }
 
 void SettingsFileTest::decode()
@@ -113,10 +122,32 @@ void SettingsFileTest::encode_data()
     QTest::addColumn<QByteArray>("record");
     QTest::addColumn<int>("reserveCAfter");
     const QByteArray marks(24, '0');
-    QTest::newRow("defaults with 123") << 123 << 0 << 0 << QByteArray("110124111230") + marks.left(23) + "0000000" + "0" << 0;
-    QTest::newRow("reserve C above 99 is limited") << 5 << 7 << 150 << QByteArray("11012411005") + marks + "0" "07" "00" "99" "0" << 99;
-    QTest::newRow("reserve A 150 keeps two chars") << 5 << 150 << 3 << QByteArray("11012411005") + marks + "0" "15" "00" "03" "0" << 3;
-    QTest::newRow("negative numero") << -1760 << -5 << -3 << QByteArray("11012411-17") + marks + "0" "-5" "00" "-3" "0" << -3;
+    QTest::newRow("defaults with 123") << 123 << 0 << 0 << QByteArray("110124111230") + marks.left(23) + "0000000" + "0"
+                                       << 0;
+    QTest::newRow("reserve C above 99 is limited") << 5 << 7 << 150
+                                                   << QByteArray("11012411005") + marks
+                                                          + "0"
+                                                            "07"
+                                                            "00"
+                                                            "99"
+                                                            "0"
+                                                   << 99;
+    QTest::newRow("reserve A 150 keeps two chars") << 5 << 150 << 3
+                                                   << QByteArray("11012411005") + marks
+                                                          + "0"
+                                                            "15"
+                                                            "00"
+                                                            "03"
+                                                            "0"
+                                                   << 3;
+    QTest::newRow("negative numero") << -1760 << -5 << -3
+                                     << QByteArray("11012411-17") + marks
+                                            + "0"
+                                              "-5"
+                                              "00"
+                                              "-3"
+                                              "0"
+                                     << -3;
 }
 
 void SettingsFileTest::encode()
@@ -294,8 +325,8 @@ void SettingsFileTest::notARegularFileBeepsOnceEachWay_data()
     QTest::newRow("folder") << Kind::Folder << 'd' << settingsOnly;
     QTest::newRow("named pipe") << Kind::Fifo << 'p' << settingsOnly;
     QTest::newRow("socket") << Kind::Socket << 's' << settingsOnly;
-    QTest::newRow("link to a named pipe") << Kind::LinkToFifo << 'p'
-                                          << QStringList{QStringLiteral("fifo"), SettingsFile::kFileName};
+    QTest::newRow("link to a named pipe")
+        << Kind::LinkToFifo << 'p' << QStringList{QStringLiteral("fifo"), SettingsFile::kFileName};
 }
 
 // A pipe used to block the load for ever in open(); the save then replaced
@@ -326,7 +357,9 @@ void SettingsFileTest::notARegularFileBeepsOnceEachWay()
 // Lowers this process's limit on the size of the files it writes.
 static bool limitFileSize(qint64 limit)
 {
-    struct rlimit rl {};
+    struct rlimit rl
+    {
+    };
     if (::getrlimit(RLIMIT_FSIZE, &rl) != 0)
         return false;
     rl.rlim_cur = rlim_t(limit);
@@ -353,8 +386,7 @@ static int saveInChild(const QString &path, qint64 limit)
         ::_exit(beeps);
     }
     int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) { }
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
@@ -379,7 +411,9 @@ void SettingsFileTest::failedWriteKeepsTheOldFile()
     QFETCH(bool, oldFile);
     QFETCH(int, beeps);
     QFETCH(bool, replaced);
-    const QByteArray old = QByteArray("36121000999") + QByteArray(24, '1') + "1123456" "7";
+    const QByteArray old = QByteArray("36121000999") + QByteArray(24, '1')
+                           + "1123456"
+                             "7";
     QCOMPARE(old.size(), 43);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());

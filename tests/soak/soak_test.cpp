@@ -29,7 +29,6 @@ long residentKb()
 
 } // namespace
 
-
 class SoakTest : public QObject
 {
     Q_OBJECT
@@ -40,8 +39,8 @@ private slots:
 // LECTURE_SOAK_STEPS shortens the run (the sanitizer build is slower).
 void SoakTest::longRandomPlayKeepsEveryInvariant()
 {
-    const int steps = qEnvironmentVariableIsSet("LECTURE_SOAK_STEPS")
-        ? qEnvironmentVariableIntValue("LECTURE_SOAK_STEPS") : 100000;
+    const int steps =
+        qEnvironmentVariableIsSet("LECTURE_SOAK_STEPS") ? qEnvironmentVariableIntValue("LECTURE_SOAK_STEPS") : 100000;
     PictureFolder folder;
     SoakPlayer player(folder.path(), 20261208);
     long earlyKb = -1;
@@ -57,8 +56,8 @@ void SoakTest::longRandomPlayKeepsEveryInvariant()
         QVERIFY2(player.flashes() > 0, "no streak of ten was reached");
 
     const long lateKb = residentKb();
-    qInfo("resident memory: %ld kB after %d steps, %ld kB after %d; %d streak flashes",
-          earlyKb, steps / 10, lateKb, steps, player.flashes());
+    qInfo("resident memory: %ld kB after %d steps, %ld kB after %d; %d streak flashes", earlyKb, steps / 10, lateKb,
+          steps, player.flashes());
 #ifndef LECTURE_UNDER_ASAN
     // Turns allocate and free pictures all the time; what stays must not grow.
     QVERIFY2(lateKb - earlyKb < 2048, "memory grew during the run");

@@ -10,7 +10,9 @@
 
 #include <algorithm>
 
-SoakPlayer::SoakPlayer(const QString &folder, quint32 seed) : m_folder(folder), m_rng(seed)
+SoakPlayer::SoakPlayer(const QString &folder, quint32 seed)
+    : m_folder(folder)
+    , m_rng(seed)
 {
     m_services.duringPause = [this](int) { actDuringFlash(); };
     restart(false);
@@ -30,7 +32,10 @@ bool SoakPlayer::step()
     // as a child plays; a turn skipped unanswered is rarer.
     const bool found = m_game->turn().DejaClique[m_game->turn().PositionBonne];
     int r = int(m_rng.bounded(1000));
-    const auto take = [&r](int weight) { r -= weight; return r < 0; };
+    const auto take = [&r](int weight) {
+        r -= weight;
+        return r < 0;
+    };
     if (take(250)) {
         clickPicture();
     } else if (take(80)) {
@@ -152,15 +157,12 @@ void SoakPlayer::cancelSettings()
 void SoakPlayer::actDuringFlash()
 {
     switch (m_rng.bounded(12)) {
-    case 0:
-        suite();
-        break;
+    case 0: suite(); break;
     case 1:
         m_game->clickAt(BoardLayout::pictureCentre(m_game->turn().PositionBonne));
         m_game->test_reponse();
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -210,4 +212,3 @@ bool SoakPlayer::checkTurn()
     check(mode > 4 || t.Serie == 0, "a streak outside the scored modes");
     return failure.isEmpty();
 }
-

@@ -15,8 +15,8 @@ struct BmpBytes
     quint16 bits = 8;
     quint32 compression = 0;
     quint32 coloursUsed = 0;
-    QList<QRgb> table;     // written as given, whatever coloursUsed says
-    QList<quint32> masks;  // after a 40-byte header, or inside a longer one
+    QList<QRgb> table;      // written as given, whatever coloursUsed says
+    QList<quint32> masks;   // after a 40-byte header, or inside a longer one
     qint64 dataOffset = -1; // -1: right after the table
     QByteArray pixels;
 

@@ -23,12 +23,8 @@ inline void make(const QString &path, Kind kind)
 {
     const QByteArray native = QFile::encodeName(path);
     switch (kind) {
-    case Kind::Folder:
-        QDir().mkpath(path);
-        break;
-    case Kind::Fifo:
-        (void)::mkfifo(native.constData(), 0600);
-        break;
+    case Kind::Folder: QDir().mkpath(path); break;
+    case Kind::Fifo: (void)::mkfifo(native.constData(), 0600); break;
     case Kind::Socket: {
         const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
         sockaddr_un addr{};
@@ -44,9 +40,7 @@ inline void make(const QString &path, Kind kind)
         (void)::symlink(fifo.constData(), native.constData());
         break;
     }
-    case Kind::DanglingLink:
-        (void)::symlink("nowhere", native.constData());
-        break;
+    case Kind::DanglingLink: (void)::symlink("nowhere", native.constData()); break;
     }
 }
 
@@ -54,14 +48,16 @@ inline void make(const QString &path, Kind kind)
 // socket, '-' regular file, '?' anything else or nothing.
 inline char typeOf(const QString &path)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return '?';
     return S_ISDIR(st.st_mode)    ? 'd'
-        : S_ISFIFO(st.st_mode)  ? 'p'
-        : S_ISSOCK(st.st_mode)  ? 's'
-        : S_ISREG(st.st_mode)   ? '-'
-                                : '?';
+           : S_ISFIFO(st.st_mode) ? 'p'
+           : S_ISSOCK(st.st_mode) ? 's'
+           : S_ISREG(st.st_mode)  ? '-'
+                                  : '?';
 }
 
 } // namespace SpecialFiles

@@ -12,8 +12,14 @@
 // independently of the real art.
 namespace TestSets {
 
-inline QColor glyphColour(int style, int index) { return QColor(10 * style, 100 + index, 50); }
-inline QColor markColour(int index) { return QColor(200, 10 + index, 200); }
+inline QColor glyphColour(int style, int index)
+{
+    return QColor(10 * style, 100 + index, 50);
+}
+inline QColor markColour(int index)
+{
+    return QColor(200, 10 + index, 200);
+}
 
 inline ImageSet flatSet(QSize cell, int count, const std::function<QColor(int)> &colour)
 {

@@ -45,10 +45,10 @@ const QByteArray kOwn = "3601241110000000000000000000000000000000000";
 
 void ClassDefaultTest::startFrom_data()
 {
-    QTest::addColumn<QByteArray>("own");       // empty: no file yet
-    QTest::addColumn<int>("placed");           // 0 nothing, 1 a file, 2 a folder
+    QTest::addColumn<QByteArray>("own"); // empty: no file yet
+    QTest::addColumn<int>("placed");     // 0 nothing, 1 a file, 2 a folder
     QTest::addColumn<QByteArray>("classFile");
-    QTest::addColumn<QString>("settings");     // style mode min max
+    QTest::addColumn<QString>("settings"); // style mode min max
     QTest::addColumn<int>("beeps");
 
     QTest::newRow("no class default: built-in defaults, one beep")
@@ -93,8 +93,8 @@ void ClassDefaultTest::startFrom()
     Game game(services, sets, pictures.path(), user, start == ownFile ? QString() : start);
     game.Init();
     const GameSettings &s = game.settings();
-    const QString loaded = QStringLiteral("%1 %2 %3 %4").arg(s.StyleCaracteres).arg(s.TypeExercice)
-                               .arg(s.TailleMini).arg(s.TailleMaxi);
+    const QString loaded =
+        QStringLiteral("%1 %2 %3 %4").arg(s.StyleCaracteres).arg(s.TypeExercice).arg(s.TailleMini).arg(s.TailleMaxi);
     QCOMPARE(loaded, settings);
     QCOMPARE(services.beeps, beeps);
 

@@ -24,7 +24,9 @@ void makePictures(const QString &dir, Pictures kind)
     QVERIFY(QDir().mkpath(dir));
     if (kind == Pictures::Folder || kind == Pictures::Photos) {
         QVERIFY(QDir(dir).mkdir(QStringLiteral("images")));
-        QFile f(dir + (kind == Pictures::Folder ? QStringLiteral("/images/ZEBRE.bmp") : QStringLiteral("/images/vacances.bmp")));
+        QFile f(dir
+                + (kind == Pictures::Folder ? QStringLiteral("/images/ZEBRE.bmp")
+                                            : QStringLiteral("/images/vacances.bmp")));
         QVERIFY(f.open(QIODevice::WriteOnly));
     }
     if (kind == Pictures::File) {
@@ -37,8 +39,8 @@ void makePictures(const QString &dir, Pictures kind)
 
 void DataPathsTest::choose_data()
 {
-    QTest::addColumn<int>("working");   // Pictures in the working folder
-    QTest::addColumn<int>("installed"); // Pictures in <prefix>/share/lecture
+    QTest::addColumn<int>("working");    // Pictures in the working folder
+    QTest::addColumn<int>("installed");  // Pictures in <prefix>/share/lecture
     QTest::addColumn<QString>("prefix"); // below the temporary root
     QTest::addColumn<bool>("userData");
     QTest::addColumn<bool>("useInstalled");

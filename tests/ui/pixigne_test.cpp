@@ -27,9 +27,9 @@ QPoint place(const QString &name)
     if (name == QLatin1String("corner"))
         return {kSide - 1, kSide - 1};
     if (name == QLatin1String("below"))
-        return {10, kSide};     // first row under the button
+        return {10, kSide}; // first row under the button
     if (name == QLatin1String("right"))
-        return {kSide, 10};     // first column right of it
+        return {kSide, 10}; // first column right of it
     return {kSide + 30, kSide + 30};
 }
 
@@ -45,7 +45,9 @@ Qt::MouseButton buttonOf(QChar c)
 class Player
 {
 public:
-    explicit Player(TPixigne &button) : m_button(button) {}
+    explicit Player(TPixigne &button)
+        : m_button(button)
+    { }
 
     void play(const QString &script)
     {
@@ -167,8 +169,7 @@ void PixigneTest::mouseSequences_data()
     QTest::newRow("right release inside") << "pR:in rR:in" << 0 << 0 << false << true;
     QTest::newRow("middle release inside") << "pM:in rM:in" << 0 << 0 << false << true;
     QTest::newRow("right released outside sticks") << "pR:in m:out rR:out" << 0 << 0 << true << true;
-    QTest::newRow("stuck press cleared by next release")
-        << "pR:in m:out rR:out pM:in rM:in" << 0 << 0 << false << true;
+    QTest::newRow("stuck press cleared by next release") << "pR:in m:out rR:out pM:in rM:in" << 0 << 0 << false << true;
     QTest::newRow("double click") << "pL:in rL:in pL:in dL:in rL:in" << 1 << 1 << false << true;
     QTest::newRow("right double click") << "pR:in rR:in pR:in dR:in rR:in" << 0 << 0 << false << true;
     QTest::newRow("hover out keeps inside") << "m:in m:out" << 0 << 0 << false << true;
@@ -234,7 +235,8 @@ void PixigneTest::pictureDrawnAtItsOwnSize_data()
 
     QTest::newRow("narrower picture, last column") << QSize(kSide - 1, kSide) << QPoint(kSide - 1, 5) << kHolderColour;
     QTest::newRow("narrower picture, inside it") << QSize(kSide - 1, kSide) << QPoint(kSide - 2, 5) << kUpColour;
-    QTest::newRow("larger picture is cut, not shrunk") << QSize(kSide + 10, kSide + 10) << QPoint(kSide - 1, kSide - 1) << kDownColour;
+    QTest::newRow("larger picture is cut, not shrunk")
+        << QSize(kSide + 10, kSide + 10) << QPoint(kSide - 1, kSide - 1) << kDownColour;
 }
 
 void PixigneTest::pictureDrawnAtItsOwnSize()

@@ -23,8 +23,14 @@ namespace {
 
 const QString kSettingsFile = QStringLiteral("imolectu.dat");
 
-QPoint cellCentre(int cell) { return BoardLayout::pictureCentre(cell); }
-QRect markRect(int cell) { return {BoardLayout::markAt(cell), GlyphSets::kMarkCell}; }
+QPoint cellCentre(int cell)
+{
+    return BoardLayout::pictureCentre(cell);
+}
+QRect markRect(int cell)
+{
+    return {BoardLayout::markAt(cell), GlyphSets::kMarkCell};
+}
 
 // True when every pixel of `area` on the board is the plain aqua.
 bool isBlank(const QImage &board, QRect area)
@@ -47,8 +53,8 @@ void postClick(TPixigne *button)
     const QPointF at(10, 10);
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
         const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-        QCoreApplication::postEvent(button, new QMouseEvent(type, at, button->mapToGlobal(at), Qt::LeftButton,
-                                                            held, Qt::NoModifier));
+        QCoreApplication::postEvent(
+            button, new QMouseEvent(type, at, button->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier));
     }
 }
 
@@ -205,9 +211,9 @@ void WindowTest::clickIsJudgedOnTheNextTick()
     QCOMPARE(int(game.turn().ImageCliquee), 0);
     QCOMPARE(TestSets::markAt(game.board(), markRect(cell).center()), mark);
     // What the child sees: the board control repainted with the mark.
-    QTRY_COMPARE(m_window->board()->grab().toImage().convertToFormat(QImage::Format_RGB32)
-                     .pixelColor(markRect(cell).center()),
-                 game.board().pixelColor(markRect(cell).center()));
+    QTRY_COMPARE(
+        m_window->board()->grab().toImage().convertToFormat(QImage::Format_RGB32).pixelColor(markRect(cell).center()),
+        game.board().pixelColor(markRect(cell).center()));
 }
 
 // The cycle itself is the game's (board_test); here, that the button drives
@@ -282,8 +288,8 @@ void WindowTest::pauseKeepsEventsFlowingWithoutSpinning()
     // A minimum: a busy machine only makes it longer.
     QVERIFY(elapsed >= 290);
     QVERIFY(blocked >= 1);
-    QVERIFY2(rounds + blocked <= 60, qPrintable(QStringLiteral("%1 rounds of the event loop, %2 waits in 300 ms")
-                                                    .arg(rounds).arg(blocked)));
+    QVERIFY2(rounds + blocked <= 60,
+             qPrintable(QStringLiteral("%1 rounds of the event loop, %2 waits in 300 ms").arg(rounds).arg(blocked)));
 }
 
 // The flash of a streak of ten pauses ten times; "Suite" pressed meanwhile

@@ -69,8 +69,7 @@ int main(int argc, char **argv)
     for (ButtonPicture which : allButtonPictures)
         rows.append({ButtonPictures::released(which), ButtonPictures::pressed(which)});
     // The icon's xpm next to its svg drawn at the same size.
-    rows.append({QImage(QStringLiteral(":/icon/lecture.xpm")),
-                 renderedSvg(QStringLiteral(":/icon/lecture.svg"), 32)});
+    rows.append({QImage(QStringLiteral(":/icon/lecture.xpm")), renderedSvg(QStringLiteral(":/icon/lecture.svg"), 32)});
 
     for (const Row &row : rows) {
         if (row.up.isNull() || row.down.isNull()) {

@@ -24,20 +24,26 @@ class SilentServices : public GameServices
 {
 public:
     int timeOfDayMs() override { return 0; }
-    void beep() override {}
-    void showError(const QString &) override {}
-    void pause(int) override {}
-    void boardChanged() override {}
+    void beep() override { }
+    void showError(const QString &) override { }
+    void pause(int) override { }
+    void boardChanged() override { }
 };
 
 const QStringList kSampleNames = {
-    QStringLiteral("l'arc-en-ciel"), QStringLiteral("le point d'interrogation"),
-    QStringLiteral("l'aiguille à tricoter"), QStringLiteral("la balançoire"),
-    QStringLiteral("le hérisson"), QStringLiteral("l'âne"), QStringLiteral("le zèbre"),
+    QStringLiteral("l'arc-en-ciel"),
+    QStringLiteral("le point d'interrogation"),
+    QStringLiteral("l'aiguille à tricoter"),
+    QStringLiteral("la balançoire"),
+    QStringLiteral("le hérisson"),
+    QStringLiteral("l'âne"),
+    QStringLiteral("le zèbre"),
     QStringLiteral("la chauve souris"),
     // Every letter joined to its neighbours, then the joins that differ.
-    QStringLiteral("abcdefghijklmnopqrstuvwxyz"), QStringLiteral("ma ba vo wo re da"),
-    QStringLiteral("bd vd wd od ad bm wr vr"), QStringLiteral("âàéêèëîïôöûùüç"),
+    QStringLiteral("abcdefghijklmnopqrstuvwxyz"),
+    QStringLiteral("ma ba vo wo re da"),
+    QStringLiteral("bd vd wd od ad bm wr vr"),
+    QStringLiteral("âàéêèëîïôöûùüç"),
 };
 
 struct SetView
@@ -128,10 +134,12 @@ int main(int argc, char **argv)
     SilentServices services;
     Game game(services, sets);
 
-    const SetView glyphViews[] = {{&sets.Alphabet, "Alphabet"}, {&sets.AlphaMin, "AlphaMin"}, {&sets.AlphaMaj, "AlphaMaj"}};
+    const SetView glyphViews[] = {
+        {&sets.Alphabet, "Alphabet"}, {&sets.AlphaMin, "AlphaMin"}, {&sets.AlphaMaj, "AlphaMaj"}};
     const int width = 3 * kGap + BoardLayout::kWidth * (1 + kNameScale);
     const int height = kGap + 3 * (cellsHeight(sets.Alphabet, kCellsPerLine) + kGap)
-                       + cellsHeight(sets.Touches, GlyphSets::kMarkCount) + kGap + namesHeight(int(names.size())) + kGap;
+                       + cellsHeight(sets.Touches, GlyphSets::kMarkCount) + kGap + namesHeight(int(names.size()))
+                       + kGap;
     QImage sheet(width, height, QImage::Format_RGB32);
     sheet.fill(kPaper);
     QPainter painter(&sheet);

@@ -43,8 +43,8 @@ int main(int argc, char **argv)
     // Where the copies landed with this machine's font, beside their design places.
     QTextStream out(stdout);
     aide.show();
-    for (const TPixigne *copy : {aide.PixigneLogo, aide.PixigneOutils, aide.PixigneAnnul,
-                                 aide.PixigneOK, aide.PixigneQuitter2}) {
+    for (const TPixigne *copy :
+         {aide.PixigneLogo, aide.PixigneOutils, aide.PixigneAnnul, aide.PixigneOK, aide.PixigneQuitter2}) {
         const QRect r = copy->geometry();
         out << r.x() << ',' << r.y() << ' ' << r.width() << 'x' << r.height() << '\n';
     }

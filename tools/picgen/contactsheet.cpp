@@ -26,7 +26,8 @@ QImage contactSheet(const QList<ManifestRow> &rows, const QString &imagesDir, in
     for (int i = 0; i < rows.size(); ++i) {
         const ManifestRow &row = rows[i];
         const QPoint at(kGap + (i % kColumns) * cellWidth, kGap + (i / kColumns) * cellHeight);
-        const QImage image = QImageReader(imagesDir + QLatin1Char('/') + row.key + QStringLiteral(".bmp"), "bmp").read();
+        const QImage image =
+            QImageReader(imagesDir + QLatin1Char('/') + row.key + QStringLiteral(".bmp"), "bmp").read();
         if (image.isNull())
             painter.fillRect(QRect(at, QSize(picture, picture)), Qt::lightGray);
         else

@@ -65,12 +65,12 @@ static int generateAll(const Manifest &manifest, const QString &sourcesDir, cons
 static int writeSheet(const Manifest &manifest, const QCommandLineParser &args, const QString &output)
 {
     const int first = std::max(0, args.value(QStringLiteral("first")).toInt());
-    const int count = args.isSet(QStringLiteral("count")) ? args.value(QStringLiteral("count")).toInt()
-                                                          : int(manifest.rows.size());
+    const int count =
+        args.isSet(QStringLiteral("count")) ? args.value(QStringLiteral("count")).toInt() : int(manifest.rows.size());
     const int zoom = std::max(1, args.value(QStringLiteral("zoom")).toInt());
     const QList<ManifestRow> rows = manifest.rows.mid(first, count);
-    const QImage sheet = contactSheet(rows, args.value(QStringLiteral("images")), zoom,
-                                      args.isSet(QStringLiteral("blind")));
+    const QImage sheet =
+        contactSheet(rows, args.value(QStringLiteral("images")), zoom, args.isSet(QStringLiteral("blind")));
     if (!sheet.save(output))
         return fail(QStringLiteral("cannot write %1").arg(output));
     return 0;
@@ -90,13 +90,16 @@ int main(int argc, char *argv[])
         {QStringLiteral("sources"), QStringLiteral("Folder of the picture sources."), QStringLiteral("dir")},
         {QStringLiteral("out"), QStringLiteral("Folder for the KEY.bmp files."), QStringLiteral("dir")},
         {QStringLiteral("render"), QStringLiteral("Render one source file on the card: FILE OUT.png.")},
-        {QStringLiteral("treatment"), QStringLiteral("Treatment for --render."), QStringLiteral("ops"), QStringLiteral("plain")},
+        {QStringLiteral("treatment"), QStringLiteral("Treatment for --render."), QStringLiteral("ops"),
+         QStringLiteral("plain")},
         {QStringLiteral("sheet"), QStringLiteral("Write a contact sheet."), QStringLiteral("png")},
         {QStringLiteral("images"), QStringLiteral("Folder of generated pictures for --sheet."), QStringLiteral("dir")},
         {QStringLiteral("blind"), QStringLiteral("Contact sheet without names.")},
-        {QStringLiteral("first"), QStringLiteral("First manifest row of the sheet."), QStringLiteral("n"), QStringLiteral("0")},
+        {QStringLiteral("first"), QStringLiteral("First manifest row of the sheet."), QStringLiteral("n"),
+         QStringLiteral("0")},
         {QStringLiteral("count"), QStringLiteral("Rows in the sheet."), QStringLiteral("n")},
-        {QStringLiteral("zoom"), QStringLiteral("Magnification in the sheet."), QStringLiteral("n"), QStringLiteral("1")},
+        {QStringLiteral("zoom"), QStringLiteral("Magnification in the sheet."), QStringLiteral("n"),
+         QStringLiteral("1")},
     });
     args.addPositionalArgument(QStringLiteral("files"), QStringLiteral("For --render: FILE OUT.png."));
     args.process(app);

@@ -13,7 +13,7 @@ struct ManifestRow
     QString source;    // "noto:1f41d", "openmoji:1F9A9", "svg:AEROSTAT"
     QString treatment; // "plain" or space-separated operations, see treatment.h
     QString credit;
-    int line = 0;      // 1-based line in the file, for messages
+    int line = 0; // 1-based line in the file, for messages
 };
 
 struct Manifest

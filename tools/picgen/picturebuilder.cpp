@@ -18,8 +18,8 @@ static QImage blankArt()
 }
 
 // Draws `source` loaded at the placement's own size, on top of or behind `art`.
-static bool drawLayer(QImage &art, const QString &source, const QRect &place, bool behind,
-                      const QString &sourcesDir, QStringList *warnings)
+static bool drawLayer(QImage &art, const QString &source, const QRect &place, bool behind, const QString &sourcesDir,
+                      QStringList *warnings)
 {
     QString error;
     const QImage layer = loadSourceArt(source, sourcesDir, place.size(), &error);
@@ -34,8 +34,7 @@ static bool drawLayer(QImage &art, const QString &source, const QRect &place, bo
     return true;
 }
 
-static bool applyOp(QImage &art, const TreatmentOp &op, const QString &sourcesDir,
-                    QStringList *warnings)
+static bool applyOp(QImage &art, const TreatmentOp &op, const QString &sourcesDir, QStringList *warnings)
 {
     if (op.name == QLatin1String("mirror") || op.name == QLatin1String("flip"))
         art = mirrored(art, op.name == QLatin1String("mirror"));
@@ -55,8 +54,7 @@ static bool applyOp(QImage &art, const TreatmentOp &op, const QString &sourcesDi
     return true;
 }
 
-QImage buildArt(const QString &source, const QString &treatmentText, const QString &sourcesDir,
-                QStringList *warnings)
+QImage buildArt(const QString &source, const QString &treatmentText, const QString &sourcesDir, QStringList *warnings)
 {
     const Treatment treatment = parseTreatment(treatmentText);
     if (!treatment.error.isEmpty()) {

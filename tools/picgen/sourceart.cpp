@@ -53,9 +53,7 @@ static QImage readBitmap(const QString &path, QSize size, QString *error)
     if (image.size() == size)
         return image;
     if (image.width() < size.width() || image.height() < size.height())
-        *error = QStringLiteral("%1 is smaller than %2 px and would be blurred")
-                     .arg(path)
-                     .arg(size.width());
+        *error = QStringLiteral("%1 is smaller than %2 px and would be blurred").arg(path).arg(size.width());
     return image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 

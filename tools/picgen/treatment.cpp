@@ -4,11 +4,10 @@
 #include <QPainter>
 #include <QSet>
 
-static const QSet<QString> kBareOps = {QStringLiteral("plain"), QStringLiteral("mirror"),
-                                       QStringLiteral("flip"), QStringLiteral("gray")};
-static const QSet<QString> kArgOps = {QStringLiteral("place"), QStringLiteral("hue"),
-                                      QStringLiteral("tint"),  QStringLiteral("rotate"),
-                                      QStringLiteral("add"),   QStringLiteral("under")};
+static const QSet<QString> kBareOps = {QStringLiteral("plain"), QStringLiteral("mirror"), QStringLiteral("flip"),
+                                       QStringLiteral("gray")};
+static const QSet<QString> kArgOps = {QStringLiteral("place"),  QStringLiteral("hue"), QStringLiteral("tint"),
+                                      QStringLiteral("rotate"), QStringLiteral("add"), QStringLiteral("under")};
 
 static QString checkArgument(const TreatmentOp &op)
 {
@@ -76,8 +75,7 @@ QImage mirrored(const QImage &art, bool horizontal)
 
 // Colour operations work on straight (not premultiplied) alpha so that the
 // antialiased edges keep their hue.
-template<typename Change>
-static QImage mapColours(const QImage &art, Change change)
+template <typename Change> static QImage mapColours(const QImage &art, Change change)
 {
     QImage image = art.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
