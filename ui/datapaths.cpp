@@ -55,7 +55,7 @@ QString settingsToLoad(const QString &userFile, const QStringList &systemConfigD
     if (QFileInfo::exists(userFile))
         return userFile;
     for (const QString &dir : systemConfigDirs) {
-        const QString candidate = QDir(dir).filePath(QStringLiteral("lecture/") + SettingsFile::kFileName);
+        QString candidate = QDir(dir).filePath(QStringLiteral("lecture/") + SettingsFile::kFileName);
         if (QFileInfo(candidate).isFile())
             return candidate;
     }
