@@ -1,4 +1,5 @@
 #include "bmpbytes.h"
+#include "boardlayout.h"
 #include "fakeservices.h"
 #include "game.h"
 #include "testsets.h"
@@ -140,7 +141,7 @@ void HostilePicturesTest::hostilePictures()
     QCOMPARE(drawn, error.isEmpty());
     QCOMPARE(services.errors, error.isEmpty() ? QStringList() : QStringList{error});
     for (int p = 1; p <= (drawn ? 4 : 1); ++p) {
-        const QPoint at(78 * p - 62, 70);
+        const QPoint at = BoardLayout::pictureAt(p);
         if (drawn)
             QCOMPARE(pixelsAt(game.board(), at, QSize(4, 2)), shown);
         else // the cell keeps the board's aqua

@@ -1,5 +1,5 @@
+#include "nonregularfiles.h"
 #include "regularfile.h"
-#include "specialfiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -33,11 +33,11 @@ QString make(const QTemporaryDir &dir, Kind kind)
     case Kind::Empty: QFile(path).open(QIODevice::WriteOnly); break;
     case Kind::Missing: break;
     case Kind::CharDevice: return QStringLiteral("/dev/zero");
-    case Kind::Folder: SpecialFiles::make(path, SpecialFiles::Kind::Folder); break;
-    case Kind::Fifo: SpecialFiles::make(path, SpecialFiles::Kind::Fifo); break;
-    case Kind::Socket: SpecialFiles::make(path, SpecialFiles::Kind::Socket); break;
-    case Kind::LinkToFifo: SpecialFiles::make(path, SpecialFiles::Kind::LinkToFifo); break;
-    case Kind::DanglingLink: SpecialFiles::make(path, SpecialFiles::Kind::DanglingLink); break;
+    case Kind::Folder: NonRegularFiles::make(path, NonRegularFiles::Kind::Folder); break;
+    case Kind::Fifo: NonRegularFiles::make(path, NonRegularFiles::Kind::Fifo); break;
+    case Kind::Socket: NonRegularFiles::make(path, NonRegularFiles::Kind::Socket); break;
+    case Kind::LinkToFifo: NonRegularFiles::make(path, NonRegularFiles::Kind::LinkToFifo); break;
+    case Kind::DanglingLink: NonRegularFiles::make(path, NonRegularFiles::Kind::DanglingLink); break;
     }
     return path;
 }

@@ -1,5 +1,5 @@
+#include "nonregularfiles.h"
 #include "settingsfile.h"
-#include "specialfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -313,8 +313,8 @@ void SettingsFileTest::saveThroughALinkReplacesItsTarget()
              (QStringList{QStringLiteral("elsewhere.dat"), SettingsFile::kFileName}));
 }
 
-using SpecialFiles::Kind;
-using SpecialFiles::typeOf;
+using NonRegularFiles::Kind;
+using NonRegularFiles::typeOf;
 
 void SettingsFileTest::notARegularFileBeepsOnceEachWay_data()
 {
@@ -339,7 +339,7 @@ void SettingsFileTest::notARegularFileBeepsOnceEachWay()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(SettingsFile::kFileName);
-    SpecialFiles::make(path, kind);
+    NonRegularFiles::make(path, kind);
     QCOMPARE(typeOf(path), type);
     GameSettings s;
     TurnState t;

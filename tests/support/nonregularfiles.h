@@ -14,7 +14,7 @@
 // Things that can stand where the game expects a regular file: a folder, a
 // named pipe, a socket, links. Made for real, so that a blocking open would
 // hang the test.
-namespace SpecialFiles {
+namespace NonRegularFiles {
 
 enum class Kind { Folder, Fifo, Socket, LinkToFifo, DanglingLink };
 
@@ -60,4 +60,4 @@ inline char typeOf(const QString &path)
                                   : '?';
 }
 
-} // namespace SpecialFiles
+} // namespace NonRegularFiles
