@@ -374,9 +374,9 @@ void GlyphsTest::lettersDrawTheirDistinctiveStrokes_data()
     const auto letter = [](char c) { return c - 'a'; };
     // At real size a reader sees these strokes or takes the letter for
     // another: r without its right stem reads as c, with a notch between two
-    // points as v, with a flat top and no point as n or a bare slash; s
-    // without its rising upstroke reads as o; a Q whose tail barely leaves
-    // the bowl reads as O.
+    // points as v, with a flat top and no point as n, with a thin flag as a
+    // slash or an s; s without its rising upstroke reads as o; a Q whose
+    // tail barely leaves the bowl reads as O.
     QTest::newRow("joined r stem runs down the right to the baseline")
         << kJoined << letter('r') << QPoint(8, 11) << QPoint(8, 19);
     QTest::newRow("joined r stem is two pixels thick") << kJoined << letter('r') << QPoint(9, 11) << QPoint(9, 20);
@@ -384,6 +384,8 @@ void GlyphsTest::lettersDrawTheirDistinctiveStrokes_data()
         << kJoined << letter('r') << QPoint(6, 11) << QPoint(9, 11);
     QTest::newRow("joined r runs down from its point to its shoulder")
         << kJoined << letter('r') << QPoint(4, 9) << QPoint(6, 11);
+    QTest::newRow("joined r flag is two pixels deep") << kJoined << letter('r') << QPoint(6, 12) << QPoint(10, 12);
+    QTest::newRow("joined r flag overhangs its stem") << kJoined << letter('r') << QPoint(10, 11) << QPoint(10, 12);
     QTest::newRow("joined s upstroke climbs towards its point")
         << kJoined << letter('s') << QPoint(2, 16) << QPoint(4, 14);
     QTest::newRow("capital Q tail crosses the bowl and leaves it")
