@@ -335,7 +335,8 @@ void GlyphsTest::lettersKeepWhatTellsThemApart_data()
     QTest::newRow("joined r is open between its upstroke and its stem")
         << kJoined << letter('r') << cols(4, 7, 13, 19) << false;
     QTest::newRow("joined r point rises at its left") << kJoined << letter('r') << cols(3, 5, 8, 9) << true;
-    QTest::newRow("joined r has nothing above its shoulder") << kJoined << letter('r') << cols(6, 11, 0, 10) << false;
+    QTest::newRow("joined r has nothing above its bar") << kJoined << letter('r') << cols(5, 11, 0, 9) << false;
+    QTest::newRow("joined r bar stops at its stem") << kJoined << letter('r') << cols(10, 11, 9, 12) << false;
     QTest::newRow("joined s point rises above the x-height") << kJoined << letter('s') << cols(5, 7, 9, 10) << true;
     QTest::newRow("joined m has a valley between its arches") << kJoined << letter('m') << cols(4, 4, 11, 12) << false;
     QTest::newRow("joined n has a valley before its arch") << kJoined << letter('n') << cols(4, 5, 11, 11) << false;
@@ -375,17 +376,16 @@ void GlyphsTest::lettersDrawTheirDistinctiveStrokes_data()
     // At real size a reader sees these strokes or takes the letter for
     // another: r without its right stem reads as c, with a notch between two
     // points as v, with a flat top and no point as n, with a thin flag as a
-    // slash or an s; s without its rising upstroke reads as o; a Q whose
-    // tail barely leaves the bowl reads as O.
+    // slash or an s, with a round arch as n (and "rn" as m), with its bar
+    // running on past the stem as T; s without its rising upstroke reads as
+    // o; a Q whose tail barely leaves the bowl reads as O.
     QTest::newRow("joined r stem runs down the right to the baseline")
         << kJoined << letter('r') << QPoint(8, 11) << QPoint(8, 19);
     QTest::newRow("joined r stem is two pixels thick") << kJoined << letter('r') << QPoint(9, 11) << QPoint(9, 20);
-    QTest::newRow("joined r shoulder is flat along the x-height")
-        << kJoined << letter('r') << QPoint(6, 11) << QPoint(9, 11);
-    QTest::newRow("joined r runs down from its point to its shoulder")
-        << kJoined << letter('r') << QPoint(4, 9) << QPoint(6, 11);
-    QTest::newRow("joined r flag is two pixels deep") << kJoined << letter('r') << QPoint(6, 12) << QPoint(10, 12);
-    QTest::newRow("joined r flag overhangs its stem") << kJoined << letter('r') << QPoint(10, 11) << QPoint(10, 12);
+    QTest::newRow("joined r bar is flat along the x-height")
+        << kJoined << letter('r') << QPoint(4, 11) << QPoint(9, 11);
+    QTest::newRow("joined r bar is two pixels deep, from its point to its stem")
+        << kJoined << letter('r') << QPoint(4, 10) << QPoint(8, 10);
     QTest::newRow("joined s upstroke climbs towards its point")
         << kJoined << letter('s') << QPoint(2, 16) << QPoint(4, 14);
     QTest::newRow("capital Q tail crosses the bowl and leaves it")
