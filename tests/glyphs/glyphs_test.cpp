@@ -343,9 +343,13 @@ void GlyphsTest::lettersKeepWhatTellsThemApart_data()
     QTest::newRow("print i dot stands clear of its stem") << kPrint << letter('i') << cols(0, 11, 11, 12) << false;
     QTest::newRow("print î accent stands clear of its stem") << kPrint << 36 << cols(0, 11, 11, 12) << false;
     QTest::newRow("print ï dots stand clear of their stem") << kPrint << 37 << cols(0, 11, 11, 12) << false;
-    QTest::newRow("print l has a serif at its top") << kPrint << letter('l') << cols(3, 3, 9, 9) << true;
+    QTest::newRow("print l has a serif at its top") << kPrint << letter('l') << cols(4, 4, 9, 9) << true;
+    // Set left of centre, the l read as the end of the letter before it
+    // ("tabl ier").
+    QTest::newRow("print l stands in the middle of its cell, as i does")
+        << kPrint << letter('l') << cols(0, 3, 0, 28) << false;
     QTest::newRow("print l has no foot that could read as an L")
-        << kPrint << letter('l') << cols(6, 11, 17, 20) << false;
+        << kPrint << letter('l') << cols(7, 11, 17, 20) << false;
     QTest::newRow("capital Q tail leaves the bowl") << kCapitals << letter('q') << cols(11, 11, 20, 21) << true;
     QTest::newRow("capital Q tail stands apart from the foot of the bowl")
         << kCapitals << letter('q') << cols(8, 8, 20, 21) << false;
