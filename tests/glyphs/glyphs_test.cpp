@@ -340,6 +340,10 @@ void GlyphsTest::lettersKeepWhatTellsThemApart_data()
     QTest::newRow("joined s point rises above the x-height") << kJoined << letter('s') << cols(5, 7, 9, 10) << true;
     QTest::newRow("joined m has a valley between its arches") << kJoined << letter('m') << cols(4, 4, 11, 12) << false;
     QTest::newRow("joined n has a valley before its arch") << kJoined << letter('n') << cols(4, 5, 11, 11) << false;
+    // Joined to its stem through the x-height, the bowl read as the bar of a
+    // t ("tol" for "bol").
+    QTest::newRow("joined b bowl does not cross its stem below the x-height")
+        << kJoined << letter('b') << cols(5, 7, 12, 12) << false;
     // With a two-pixel right side the o read as an a ("pull-aver").
     QTest::newRow("joined o right side stands clear of where the a has its stem")
         << kJoined << letter('o') << cols(8, 8, 13, 17) << false;
@@ -393,6 +397,8 @@ void GlyphsTest::lettersDrawTheirDistinctiveStrokes_data()
         << kJoined << letter('r') << QPoint(4, 11) << QPoint(9, 11);
     QTest::newRow("joined r bar is two pixels deep, from its point to its stem")
         << kJoined << letter('r') << QPoint(4, 10) << QPoint(8, 10);
+    QTest::newRow("joined b bowl leaves its stem along the x-height")
+        << kJoined << letter('b') << QPoint(3, 11) << QPoint(8, 11);
     QTest::newRow("joined o right side rises in one thin stroke")
         << kJoined << letter('o') << QPoint(9, 13) << QPoint(9, 17);
     QTest::newRow("joined a stem is two pixels thick, unlike the o's right side")
