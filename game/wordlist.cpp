@@ -34,8 +34,8 @@ const char *const Noms[kCount] = {
     "la carte \340 jouer/CARTE", "la carte de cr\351dit/CARTCRED", "la cascade/CASCADE", "le casque/CASQUE", "la casquette/CASQUETT",  // 110
     "la casserole/CASSEROL", "le cercle/CERCLE", "le cerf/CERF", "les cerises/CERISES", "la chaise/CHAISE",  // 115
     "le chameau/CHAMEAU", "le champagne/CHAMPAGN", "le champignon/CHAMPIGN", "le chapeau/CHAPEAU", "le chapiteau/CHAPITEA",  // 120
-    "le chat/CHAT", "la ch\342taigne/CHATAIGN", "la chaussettes/CHAUSSET", "les chaussons/CHAUSSON", "les chaussures/CHAUSSUR",  // 125
-    "la chauve souris/CHAUVE_S", "le chemin/CHEMIN", "la chemin\351e/CHEMINEE", "la chemise/CHEMISE", "le chemisier/CHEMISIE",  // 130
+    "le chat/CHAT", "la ch\342taigne/CHATAIGN", "les chaussettes/CHAUSSET", "les chaussons/CHAUSSON", "les chaussures/CHAUSSUR",  // 125
+    "la chauve-souris/CHAUVE_S", "le chemin/CHEMIN", "la chemin\351e/CHEMINEE", "la chemise/CHEMISE", "le chemisier/CHEMISIE",  // 130
     "le ch\352ne/CHENE", "le cheval/CHEVAL", "la ch\350vre/CHEVRE", "le chien/CHIEN", "le chocolat/CHOCOLAT",  // 135
     "le chou/CHOUX", "la chouette/CHOUETTE", "le chou-fleur/CHOUXFLE", "la cible/CIBLE", "la cigogne/CIGOGNE",  // 140
     "le cinq/CINQ", "le cir\351/CIRE", "les ciseaux/CISEAUX", "le citron/CITRON", "la cl\351 \340 molette/CLEAMOLE",  // 145
@@ -93,7 +93,7 @@ const char *const Noms[kCount] = {
     "le passage prot\351g\351/PASSAGEP", "la passoire/PASSOIRE", "le p\342t\351/PATE", "les patins \340 glace/PATINGLA", "les patins \340 roulettes/PATINROU",  // 405
     "le peigne/PEIGNE", "le p\351lican/PELICAN", "la pelle/PELLE", "la pelle m\351canique/PELLEMEC", "la pelote de laine/PELOTE",  // 410
     "la pendule/PENDULE", "la pens\351e/PENSEE", "la perceuse/PERCEUSE", "la perdrix/PERDRIX", "le perroquet/PERROQUE",  // 415
-    "le persil/PERSIL", "les petit pois/PETITPOI", "le peuplier/PEUPLIER", "le phare/PHARE", "la pharmacie/PHARMACI",  // 420
+    "le persil/PERSIL", "les petits pois/PETITPOI", "le peuplier/PEUPLIER", "le phare/PHARE", "la pharmacie/PHARMACI",  // 420
     "le phoque/PHOQUE", "le piano/PIANO", "la pie/PIE", "les pi\350ces/PIECES", "la pieuvre/PIEUVRE",  // 425
     "le pigeon/PIGEON", "le pinceau/PINCEAU", "les pinces/PINCES", "le pingouin/PINGOUIN", "la pioche/PIOCHE",  // 430
     "la piscine/PISCINE", "le pistolet/PISTOLET", "le pivert/PIVERT", "la planche \340 roulettes/PLANROUL", "la plan\350te/PLANETE",  // 435

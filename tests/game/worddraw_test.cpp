@@ -93,6 +93,11 @@ void WordDrawTest::accepts_data()
     row("first steps refuses accents even admitted", "le vélo", 1, 2, 1, 24, true, false);
     row("first steps refuses spaces", "la pomme de terre", 1, 2, 1, 24, true, false);
     row("first steps refuses hyphen", "le pull-over", 3, 2, 1, 24, true, false);
+    row("hyphen counts in the noun", "la chauve-souris", 1, 3, 13, 13, true, true);
+    row("first steps refuses chauve-souris", "la chauve-souris", 1, 2, 1, 24, true, false);
+    row("plural noun with its space", "les petits pois", 1, 3, 11, 11, true, true);
+    row("first steps refuses petits pois", "les petits pois", 1, 2, 1, 24, true, false);
+    row("plural article not in the noun", "les chaussettes", 1, 3, 11, 11, true, true);
     row("first steps refuses apostrophe in noun", "le jeu d'échecs", 1, 2, 1, 24, true, false);
     row("first steps letter noun alternates", "le b", 1, 2, 1, 24, true, true);
     row("other modes ignore alternation", "l'abricot", 1, 6, 1, 24, true, true);
