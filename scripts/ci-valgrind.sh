@@ -18,5 +18,6 @@ memcheck() {
         --errors-for-leak-kinds=definite --error-exitcode=1 --num-callers=40 \
         --suppressions=tests/suppressions/valgrind.supp "$@"
 }
-memcheck "$build/tests/soak/lecture_session" "$PWD/$build/lecture/images"
+case $build in /*) images="$build/lecture/images" ;; *) images="$PWD/$build/lecture/images" ;; esac
+memcheck "$build/tests/soak/lecture_session" "$images"
 memcheck "$build/tests/faults/hostilepictures_test" hostilePictures

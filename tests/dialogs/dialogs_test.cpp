@@ -92,8 +92,6 @@ private slots:
     void focusStartsOnModesAndTabsInOrder();
     void windowFrames_data();
     void windowFrames();
-    void infoTextShownAfreshFromTop_data();
-    void infoTextShownAfreshFromTop();
     void copyIsInert_data() { addCopyRows(); }
     void copyIsInert();
     void copySitsInItsGap_data() { addCopyRows(); }
@@ -372,35 +370,6 @@ void DialogsTest::windowFrames()
     QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QString::number(offCentre.x())));
     QCOMPARE(dialog->palette().color(QPalette::Window), QColor(0, 255, 255));
     dialog->setParent(nullptr);
-}
-
-void DialogsTest::infoTextShownAfreshFromTop_data()
-{
-    QTest::addColumn<QString>("which");
-    QTest::addColumn<int>("lines");
-
-    QTest::newRow("rules") << "rules" << 28;
-    QTest::newRow("help") << "help" << 29;
-}
-
-void DialogsTest::infoTextShownAfreshFromTop()
-{
-    QFETCH(QString, which);
-    std::unique_ptr<QDialog> first = makeInfoDialog(which);
-    first->show();
-    QPlainTextEdit *firstMemo = memoOf(first.get());
-    QTEST(firstMemo->blockCount(), "lines");
-    // Read down to the end, as a child moving the caret would.
-    firstMemo->moveCursor(QTextCursor::End);
-    const QString text = firstMemo->toPlainText();
-    first->close();
-
-    std::unique_ptr<QDialog> second = makeInfoDialog(which);
-    second->show();
-    QPlainTextEdit *secondMemo = memoOf(second.get());
-    QCOMPARE(secondMemo->toPlainText(), text);
-    QCOMPARE(secondMemo->verticalScrollBar()->value(), 0);
-    QCOMPARE(secondMemo->textCursor().position(), 0);
 }
 
 void DialogsTest::addCopyRows()

@@ -98,6 +98,8 @@ private slots:
     void programImagesLoadNoPlugin()
     {
         QFETCH(std::function<bool()>, load);
+        if (!QFile::exists(QStringLiteral("/proc/self/maps")))
+            QSKIP("no /proc/self/maps here to list the loaded libraries");
         QVERIFY2(!imagePluginLoaded(), "a plugin was loaded before this row");
         QVERIFY(load());
         QVERIFY2(!imagePluginLoaded(), "reading these images loaded an image plugin");

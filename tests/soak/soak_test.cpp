@@ -56,6 +56,8 @@ void SoakTest::longRandomPlayKeepsEveryInvariant()
         QVERIFY2(player.flashes() > 0, "no streak of ten was reached");
 
     const long lateKb = residentKb();
+    if (earlyKb < 0 || lateKb < 0)
+        QSKIP("the invariants held; memory growth not measured: no /proc/self/status here");
     qInfo("resident memory: %ld kB after %d steps, %ld kB after %d; %d streak flashes", earlyKb, steps / 10, lateKb,
           steps, player.flashes());
 #ifndef LECTURE_UNDER_ASAN
