@@ -50,6 +50,11 @@ QString Game::settingsFilePath() const
     return dir.isEmpty() ? SettingsFile::kFileName : QDir(dir).filePath(SettingsFile::kFileName);
 }
 
+QString Game::workDirPath() const
+{
+    return QDir(m_workDir.isEmpty() ? QDir::currentPath() : m_workDir).absolutePath();
+}
+
 QString Game::picturePath(const QByteArray &key) const
 {
     const QString relative = QStringLiteral("images/") + QString::fromLatin1(key) + QStringLiteral(".bmp");
@@ -194,6 +199,9 @@ void Game::AfficheResult()
         return;
     t.DejaClique[c] = true;
     ++t.NombreClics;
+    // Taken now: the flash below lets ticks through, and one that found this
+    // click still waiting after "Suite" would judge it again on the new board.
+    t.ImageCliquee = 0;
 
     const bool right = c == t.PositionBonne;
     int mark = kWrongMark;

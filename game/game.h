@@ -57,6 +57,8 @@ public:
     TurnState &turn() { return m_turn; }
     const TurnState &turn() const { return m_turn; }
     QString settingsFilePath() const;
+    // The folder that holds images/, absolute.
+    QString workDirPath() const;
     QString picturePath(const QByteArray &key) const;
 
     // Resets the board to its first look (aqua with a blue frame).

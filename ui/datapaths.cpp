@@ -48,6 +48,14 @@ Folders choose(const QString &currentDir, const QString &executableDir, const QS
     return {installed, userDataDir, {}};
 }
 
+QString publisherProgram(const QString &gameDir)
+{
+    if (!holdsPictures(gameDir))
+        return {};
+    const QFileInfo program(QDir(gameDir).filePath(QStringLiteral("velune.exe")));
+    return program.isFile() ? program.absoluteFilePath() : QString();
+}
+
 QString settingsToLoad(const QString &userFile, const QStringList &systemConfigDirs)
 {
     // Only the file's presence counts: a damaged class default is decoded

@@ -40,6 +40,12 @@ QStringList systemConfigDirs();
 // The choice for this run; creates the user's data folder when it is used.
 Folders forThisRun();
 
+// The publisher's program "velune.exe" installed with the game: looked for
+// only in `gameDir`, the folder that holds the game's pictures, and empty
+// when that folder holds none of them or no such file. Never the folder the
+// game was merely started from, where any file of that name could be.
+QString publisherProgram(const QString &gameDir);
+
 // The installed data folder that belongs to an executable in `executableDir`.
 QString installedDataDir(const QString &executableDir);
 

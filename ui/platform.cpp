@@ -1,7 +1,7 @@
 #include "platform.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 
 namespace Platform {
@@ -11,10 +11,9 @@ void beep()
     QApplication::beep();
 }
 
-bool launchPublisherProgram(const QString &workDir)
+bool launchPublisherProgram(const QString &program)
 {
-    const QString program = QDir(workDir).filePath(QStringLiteral("velune.exe"));
-    return QProcess::startDetached(program, {}, workDir);
+    return QProcess::startDetached(program, {}, QFileInfo(program).absolutePath());
 }
 
 } // namespace Platform

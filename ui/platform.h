@@ -8,9 +8,9 @@ namespace Platform {
 // The default alert sound.
 void beep();
 
-// Starts the publisher's program "velune.exe" from `workDir`, with that
-// directory as its working directory. Never through a shell; a missing or
-// failing program is silently ignored. Returns whether it started.
-bool launchPublisherProgram(const QString &workDir);
+// Starts `program` with its own folder as working directory, never through
+// a shell; a program that fails to start is silently ignored. Returns
+// whether it started.
+bool launchPublisherProgram(const QString &program);
 
 } // namespace Platform

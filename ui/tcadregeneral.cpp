@@ -13,7 +13,6 @@
 
 #include <QApplication>
 #include <QDateTime>
-#include <QDir>
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QScreen>
@@ -87,7 +86,11 @@ TCadreGeneral::TCadreGeneral(GlyphSets sets, const DataPaths::Folders &folders, 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kTickMs);
-    connect(Timer1, &QTimer::timeout, this, &TCadreGeneral::test_reponse);
+    // Queued: the tick's judgement runs after the timer's own event has
+    // returned. Qt never fires a timer again while its timeout is still being
+    // handled, so a streak flash run straight from the timeout would get no
+    // tick during its pauses, and clicks made meanwhile would never be judged.
+    connect(Timer1, &QTimer::timeout, this, &TCadreGeneral::test_reponse, Qt::QueuedConnection);
     Timer1->start();
 
     FormCreate();
@@ -157,7 +160,11 @@ void TCadreGeneral::AfficheAide()
 
 void TCadreGeneral::AproposVS()
 {
-    Platform::launchPublisherProgram(QDir::currentPath());
+    // Only the program that came with the game, beside its pictures: started
+    // from the menu, the working directory is the user's home.
+    const QString program = DataPaths::publisherProgram(m_game.workDirPath());
+    if (!program.isEmpty())
+        Platform::launchPublisherProgram(program);
 }
 
 void TCadreGeneral::QuitterCejeu()

@@ -25,8 +25,6 @@ private slots:
     void unansweredTurnPenalty();
     void streakOfTenFlashesFiveTimes_data();
     void streakOfTenFlashesFiveTimes();
-    void suiteDuringTheFlashStartsAnAnsweredTurn_data();
-    void suiteDuringTheFlashStartsAnAnsweredTurn();
     void sameCellTwiceIsJudgedOnce();
     void onlyTheLastClickBeforeATickIsJudged();
     void pressOutsideThePicturesKeepsAWaitingClick();
@@ -221,68 +219,6 @@ void ScoringTest::streakOfTenFlashesFiveTimes()
     // The trophies stay until the next judged click erases the row.
     m_game->Jeu_Suivant();
     click(m_game->turn().PositionBonne);
-    QCOMPARE(tokens(), 1);
-}
-
-void ScoringTest::suiteDuringTheFlashStartsAnAnsweredTurn_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<bool>("clickNewTurn"); // a right first click on the new board, still in the flash
-    QTest::addColumn<int>("serieAfterSuite");
-    QTest::addColumn<int>("serieAfterClick");
-    QTest::addColumn<int>("pauses");
-    QTest::newRow("mode 6, new turn left alone") << 6 << false << 0 << 0 << 10;
-    QTest::newRow("mode 6, new turn counts one") << 6 << true << 0 << 1 << 10;
-    // 10 less the unanswered turn is 9; the click makes 10 again: a second
-    // flash, nested, which ends at 0.
-    QTest::newRow("mode 5, back to ten flashes again") << 5 << true << 9 << 0 << 20;
-    // The unanswered turn leaves 10; the click makes 11, which is not ten:
-    // nothing drawn, no second flash, and the first one ends at 0.
-    QTest::newRow("mode 7, eleven does not flash") << 7 << true << 10 << 11 << 10;
-}
-
-void ScoringTest::suiteDuringTheFlashStartsAnAnsweredTurn()
-{
-    QFETCH(int, mode);
-    QFETCH(bool, clickNewTurn);
-    QFETCH(int, serieAfterSuite);
-    QFETCH(int, serieAfterClick);
-    QFETCH(int, pauses);
-    newGame(mode);
-    for (int i = 0; i < 9; ++i) {
-        click(m_game->turn().PositionBonne);
-        m_game->Jeu_Suivant();
-    }
-    int numeroDuringFlash = 0;
-    int serieSeenAfterSuite = -1;
-    int serieSeenAfterClick = -1;
-    int tokensAfterClick = -1;
-    m_services.duringPause = [&](int pause) {
-        if (pause != 3)
-            return;
-        m_game->Jeu_Suivant(); // the click of this turn is not yet recorded
-        numeroDuringFlash = m_game->turn().NumeroMot;
-        serieSeenAfterSuite = m_game->turn().Serie;
-        if (clickNewTurn) {
-            click(m_game->turn().PositionBonne);
-            serieSeenAfterClick = m_game->turn().Serie;
-            tokensAfterClick = tokens();
-        }
-    };
-    click(m_game->turn().PositionBonne);
-    QCOMPARE(serieSeenAfterSuite, serieAfterSuite);
-    if (clickNewTurn) {
-        QCOMPARE(serieSeenAfterClick, serieAfterClick);
-        QCOMPARE(tokensAfterClick, serieAfterClick < 10 ? serieAfterClick : 0);
-    }
-    QCOMPARE(m_services.pauses, pauses);
-    QCOMPARE(m_game->turn().NumeroMot, numeroDuringFlash);
-    QCOMPARE(int(m_game->turn().Serie), 0);
-    QVERIFY(m_game->turn().ReponduCeTour);
-    // The count starts again from zero.
-    m_game->Jeu_Suivant();
-    click(m_game->turn().PositionBonne);
-    QCOMPARE(int(m_game->turn().Serie), 1);
     QCOMPARE(tokens(), 1);
 }
 

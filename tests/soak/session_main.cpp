@@ -1,7 +1,8 @@
 // A scripted session of the real main window, offscreen, for memory
 // checkers (scripts/ci-valgrind.sh): pictures clicked, "Suite", the style
 // button, the settings dialog confirmed and cancelled, the rules and help
-// dialogs, a streak of ten with its flash, then the quit button.
+// dialogs, a streak of ten with its flash, and the quit button pressed
+// during that flash.
 // Usage: lecture_session [pictures folder]; without one, flat test pictures
 // are written first. Exits 0 when the session ran to the end and the quit
 // button ended it with a saved settings file.
@@ -53,7 +54,7 @@ void closeNextDialog(bool confirm)
     });
 }
 
-void play(TCadreGeneral &window)
+void play(TCadreGeneral &window, bool &judgedInFlash)
 {
     for (int turn = 0; turn < 6; ++turn) {
         const int right = window.game().turn().PositionBonne;
@@ -72,15 +73,22 @@ void play(TCadreGeneral &window)
     press(window.PixigneAide);
 
     // One right answer short of ten in the challenge: the flash runs its
-    // nested waits, and "Suite" is pressed in the middle of it.
+    // nested waits; in the middle of it "Suite", a right first click on the
+    // new board, which the ticks still coming must judge, and the quit
+    // button, which must end the program from inside the flash.
     window.game().settings().TypeExercice = 6;
     window.game().turn().ParamValide = true;
     window.game().param();
     window.game().turn().Serie = 9;
-    QTimer::singleShot(700, &window, [&window] { press(window.PixigneOK); });
+    QTimer::singleShot(700, &window, [&window, &judgedInFlash] {
+        press(window.PixigneOK);
+        const int right = window.game().turn().PositionBonne;
+        clickCell(window, right);
+        judgedInFlash = window.game().turn().DejaClique[right];
+        press(window.PixigneQuitter);
+    });
     clickCell(window, window.game().turn().PositionBonne);
     QTest::qWait(3500);
-    press(window.PixigneQuitter);
 }
 
 } // namespace
@@ -102,11 +110,12 @@ int main(int argc, char *argv[])
     }
 
     bool played = false;
+    bool judgedInFlash = false;
     {
         TCadreGeneral window(GlyphSets::fromResources(), work.path(), work.path());
         window.show();
         QTimer::singleShot(0, &window, [&] {
-            play(window);
+            play(window, judgedInFlash);
             played = true;
         });
         // A session that does not end by its quit button ends here instead.
@@ -115,6 +124,10 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "the session did not end by its quit button\n");
             return 1;
         }
+    }
+    if (!judgedInFlash) {
+        std::fprintf(stderr, "a click made during the streak flash was not judged\n");
+        return 1;
     }
     if (QFileInfo(work.filePath(QStringLiteral("imolectu.dat"))).size() != 43) {
         std::fprintf(stderr, "the quit button left no settings file\n");

@@ -6,7 +6,8 @@
 #include <QTest>
 
 // Which folders a run uses: the working folder when it holds the pictures,
-// else the installed copy's pictures with the user's own settings folder.
+// else the installed copy's pictures with the user's own settings folder;
+// and the publisher's program, only ever the one beside those pictures.
 class DataPathsTest : public QObject
 {
     Q_OBJECT
@@ -44,19 +45,21 @@ void DataPathsTest::choose_data()
     QTest::addColumn<QString>("prefix"); // below the temporary root
     QTest::addColumn<bool>("userData");
     QTest::addColumn<bool>("useInstalled");
+    QTest::addColumn<QString>("publisher"); // the velune.exe started: "work", "installed" or none
 
     const int none = int(Pictures::None), folder = int(Pictures::Folder), file = int(Pictures::File);
     const int photos = int(Pictures::Photos);
-    QTest::newRow("run folder") << folder << folder << "usr" << true << false;
-    QTest::newRow("run folder without an installed copy") << folder << none << "usr" << true << false;
-    QTest::newRow("installed copy") << none << folder << "usr" << true << true;
-    QTest::newRow("installed under another prefix") << none << folder << "opt/kids/lecture" << true << true;
+    QTest::newRow("run folder") << folder << folder << "usr" << true << false << "work";
+    QTest::newRow("run folder without an installed copy") << folder << none << "usr" << true << false << "work";
+    QTest::newRow("installed copy") << none << folder << "usr" << true << true << "installed";
+    QTest::newRow("installed under another prefix")
+        << none << folder << "opt/kids/lecture" << true << true << "installed";
     // A file named images is not a pictures folder.
-    QTest::newRow("images file in the working folder") << file << folder << "usr" << true << true;
-    QTest::newRow("home folder with its own images") << photos << folder << "usr" << true << true;
-    QTest::newRow("images file in the installed folder") << none << file << "usr" << true << false;
-    QTest::newRow("no pictures anywhere") << none << none << "usr" << true << false;
-    QTest::newRow("no user data folder") << none << folder << "usr" << false << false;
+    QTest::newRow("images file in the working folder") << file << folder << "usr" << true << true << "installed";
+    QTest::newRow("home folder with its own images") << photos << folder << "usr" << true << true << "installed";
+    QTest::newRow("images file in the installed folder") << none << file << "usr" << true << false << QString();
+    QTest::newRow("no pictures anywhere") << none << none << "usr" << true << false << QString();
+    QTest::newRow("no user data folder") << none << folder << "usr" << false << false << QString();
 }
 
 void DataPathsTest::choose()
@@ -66,6 +69,7 @@ void DataPathsTest::choose()
     QFETCH(QString, prefix);
     QFETCH(bool, userData);
     QFETCH(bool, useInstalled);
+    QFETCH(QString, publisher);
 
     QTemporaryDir root;
     const QString work = root.filePath(QStringLiteral("home/child"));
@@ -75,6 +79,11 @@ void DataPathsTest::choose()
     makePictures(work, Pictures(working));
     makePictures(bin, Pictures::None);
     makePictures(data, Pictures(installed));
+    // A program of that name in each candidate folder, the home one included.
+    for (const QString &dir : {work, data}) {
+        QFile program(QDir(dir).filePath(QStringLiteral("velune.exe")));
+        QVERIFY(program.open(QIODevice::WriteOnly));
+    }
 
     const DataPaths::Folders folders = DataPaths::choose(work, bin, user);
     if (useInstalled) {
@@ -85,6 +94,10 @@ void DataPathsTest::choose()
         QVERIFY(folders.workDir.isEmpty());
         QVERIFY(folders.settingsDir.isEmpty());
     }
+    const QString started = publisher.isEmpty()
+                                ? QString()
+                                : QDir(publisher == u"work" ? work : data).filePath(QStringLiteral("velune.exe"));
+    QCOMPARE(DataPaths::publisherProgram(folders.workDir.isEmpty() ? work : folders.workDir), started);
 }
 
 QTEST_GUILESS_MAIN(DataPathsTest)

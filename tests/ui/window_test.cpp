@@ -8,15 +8,20 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScopeGuard>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
-#include <functional>
 #include <memory>
 
 namespace {
@@ -58,25 +63,6 @@ void postClick(TPixigne *button)
     }
 }
 
-// The window with the streak flash's pause replaced: it returns at once,
-// after what the user does meanwhile, so the flash takes no real time.
-class QuickPauseWindow : public TCadreGeneral
-{
-public:
-    using TCadreGeneral::TCadreGeneral;
-    void pause(int ms) override
-    {
-        pausedMs += ms;
-        ++pauses;
-        if (duringPause)
-            duringPause(pauses);
-        QCoreApplication::processEvents();
-    }
-    int pausedMs = 0;
-    int pauses = 0;
-    std::function<void(int pauseNumber)> duringPause;
-};
-
 } // namespace
 
 class WindowTest : public QObject
@@ -95,10 +81,14 @@ private slots:
     void clickIsJudgedOnTheNextTick();
     void styleButtonRestylesTheShownName();
     void suiteDrawsANewWord();
+    void infoDialogsOpenAfreshFromTop_data();
+    void infoDialogsOpenAfreshFromTop();
     void onlyTheQuitButtonSaves_data();
     void onlyTheQuitButtonSaves();
     void pauseKeepsEventsFlowingWithoutSpinning();
-    void suiteWorksDuringTheStreakFlash();
+    void publisherButtonStartsTheProgramBesideThePictures();
+    void clicksDuringTheFlashAreJudged_data();
+    void clicksDuringTheFlashAreJudged();
 
 private:
     std::unique_ptr<PictureFolder> m_folder;
@@ -230,6 +220,61 @@ void WindowTest::styleButtonRestylesTheShownName()
     QTRY_COMPARE(TestSets::glyphAt(m_window->board()->grab().toImage(), firstLetter, 2), glyph);
 }
 
+void WindowTest::infoDialogsOpenAfreshFromTop_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("lines");
+    QTest::newRow("rules") << "PixigneLogo" << 28;
+    QTest::newRow("help") << "PixigneAide" << 29;
+}
+
+// Each press of the button opens its dialog afresh: a dialog kept between
+// openings would come back scrolled to where the last reader left it.
+void WindowTest::infoDialogsOpenAfreshFromTop()
+{
+    QFETCH(QString, button);
+    QFETCH(int, lines);
+    struct Seen
+    {
+        QString text;
+        int lines = -1;
+        int cursor = -1;
+        int scroll = -1;
+    };
+    // Presses the button and, once its dialog is up, reads it and closes it,
+    // read down to the end first when `readToEnd`, as a child moving the caret.
+    const auto openAndRead = [&](bool readToEnd) {
+        Seen seen;
+        QTimer reader;
+        reader.setInterval(10);
+        connect(&reader, &QTimer::timeout, this, [&] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            reader.stop();
+            auto *memo = dialog->findChild<QPlainTextEdit *>();
+            if (memo) {
+                seen = {memo->toPlainText(), memo->blockCount(), memo->textCursor().position(),
+                        memo->verticalScrollBar()->value()};
+                if (readToEnd) {
+                    memo->moveCursor(QTextCursor::End);
+                    memo->verticalScrollBar()->setValue(memo->verticalScrollBar()->maximum());
+                }
+            }
+            dialog->done(QDialog::Accepted);
+        });
+        reader.start();
+        clickButton(m_window->findChild<TPixigne *>(button));
+        return seen;
+    };
+    const Seen first = openAndRead(true);
+    QCOMPARE(first.lines, lines);
+    const Seen second = openAndRead(false);
+    QCOMPARE(second.text, first.text);
+    QCOMPARE(second.cursor, 0);
+    QCOMPARE(second.scroll, 0);
+}
+
 void WindowTest::suiteDrawsANewWord()
 {
     Game &game = m_window->game();
@@ -292,46 +337,121 @@ void WindowTest::pauseKeepsEventsFlowingWithoutSpinning()
              qPrintable(QStringLiteral("%1 rounds of the event loop, %2 waits in 300 ms").arg(rounds).arg(blocked)));
 }
 
-// The flash of a streak of ten pauses ten times; "Suite" pressed meanwhile
-// must start the next turn at once, not after the flash.
-void WindowTest::suiteWorksDuringTheStreakFlash()
+// The working folder holds the pictures here, as in a run folder: the
+// program of that folder is started, with the folder as its own.
+void WindowTest::publisherButtonStartsTheProgramBesideThePictures()
 {
-    m_window.reset();
-    auto *window = new QuickPauseWindow(TestSets::make());
-    m_window.reset(window);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    Game &game = window->game();
-    game.settings().TypeExercice = 6;
-    game.Jeu_Suivant();
-    game.turn().Serie = 9;
-    const int flashedWord = game.turn().NumeroMot;
-    int wordAfterSuite = -1;
-    bool trophiesDuringFlash = false;
-    window->duringPause = [&](int pause) {
-        if (pause == 2)
-            trophiesDuringFlash = TestSets::markAt(game.board(), QPoint(140, 230)) == 5;
-        if (pause == 3) {
-            clickButton(window->PixigneOK);
-            wordAfterSuite = game.turn().NumeroMot;
-        }
-    };
-    QTest::mouseClick(window->board(), Qt::LeftButton, {}, cellCentre(game.turn().PositionBonne));
-    window->test_reponse();
+#ifndef Q_OS_UNIX
+    QSKIP("the stand-in program is a shell script");
+#endif
+    const QString program = QStringLiteral("velune.exe");
+    const QString mark = QStringLiteral("started");
+    const auto removeBoth = qScopeGuard([&] {
+        QFile::remove(program);
+        QFile::remove(mark);
+    });
+    {
+        QFile file(program);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\npwd > started.tmp && mv started.tmp started\n");
+        QVERIFY(file.setPermissions(file.permissions() | QFileDevice::ExeOwner));
+    }
+    clickButton(m_window->PixigneVelune);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(mark), 10000);
+    QFile started(mark);
+    QVERIFY(started.open(QIODevice::ReadOnly));
+    QCOMPARE(QFileInfo(QString::fromLocal8Bit(started.readAll().trimmed())).canonicalFilePath(),
+             QDir::current().canonicalPath());
+}
 
-    QCOMPARE(window->pauses, 10);
-    QCOMPARE(window->pausedMs, 3000);
-    QVERIFY(trophiesDuringFlash);
-    QVERIFY(wordAfterSuite != -1);
+void WindowTest::clicksDuringTheFlashAreJudged_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("clicks"); // on the board "Suite" brings: w a wrong picture, r the right one
+    QTest::addColumn<int>("serieAfterSuite");
+    QTest::addColumn<QList<int>>("marks"); // over each clicked cell
+    QTest::addColumn<bool>("nestedFlash");
+
+    QTest::newRow("mode 6, new turn left alone") << 6 << "" << 0 << QList<int>{} << false;
+    QTest::newRow("mode 6, wrong then right") << 6 << "wr" << 0 << QList<int>{0, 3} << false;
+    // 10 less the unanswered turn is 9; the click makes ten again.
+    QTest::newRow("mode 5, ten again flashes inside") << 5 << "r" << 9 << QList<int>{4} << true;
+    // The unanswered turn keeps 10; the click makes 11, which is not ten.
+    QTest::newRow("mode 7, eleven does not flash") << 7 << "r" << 10 << QList<int>{4} << false;
+}
+
+// The streak flash of ten waits in nested event loops. "Suite" pressed
+// meanwhile starts the next turn at once, and the clicks on that new board
+// are judged by the ticks of the real timer during the remaining pauses.
+// The child's hand runs on its own timer, one step each time the window has
+// done what the last step asked, so the order never hangs on the clock.
+void WindowTest::clicksDuringTheFlashAreJudged()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, clicks);
+    QFETCH(int, serieAfterSuite);
+    QFETCH(QList<int>, marks);
+    QFETCH(bool, nestedFlash);
+
+    Game &game = m_window->game();
+    const TurnState &t = game.turn();
+    game.settings().TypeExercice = std::uint8_t(mode);
+    clickButton(m_window->PixigneOK);
+    game.turn().Serie = 9;
+    const int flashedWord = t.NumeroMot;
+    // Nested loops only run while the flash pauses.
+    const int outside = QThread::currentThread()->loopLevel();
+    auto inFlash = [&](int depth) { return QThread::currentThread()->loopLevel() - outside >= depth; };
+
+    int wordAfterSuite = -1;
+    int serieSeenAfterSuite = -1;
+    QList<int> clicked;
+    bool allInFlash = true;
+    bool sawNestedFlash = false;
+    bool done = false;
+    QTimer hand;
+    hand.setInterval(5);
+    connect(&hand, &QTimer::timeout, this, [&] {
+        if (wordAfterSuite == -1) {
+            if (t.Serie != 10 || !inFlash(1))
+                return;
+            clickButton(m_window->PixigneOK);
+            wordAfterSuite = t.NumeroMot;
+            serieSeenAfterSuite = t.Serie;
+        }
+        sawNestedFlash = sawNestedFlash || (t.Serie == 10 && inFlash(2));
+        if (!clicked.isEmpty() && !t.DejaClique[clicked.last()])
+            return;
+        allInFlash = allInFlash && inFlash(1);
+        if (clicked.size() == clicks.size()) {
+            done = true;
+            hand.stop();
+            return;
+        }
+        const int right = t.PositionBonne;
+        clicked << (clicks.at(clicked.size()) == u'r' ? right : right % 4 + 1);
+        QTest::mouseClick(m_window->board(), Qt::LeftButton, {}, cellCentre(clicked.last()));
+    });
+    hand.start();
+    QTest::mouseClick(m_window->board(), Qt::LeftButton, {}, cellCentre(t.PositionBonne));
+    // The test's own frame runs again only once the outer flash has ended.
+    QTRY_VERIFY2_WITH_TIMEOUT(done, "a click made during the flash was never judged", 30000);
+
+    QVERIFY2(allInFlash, "a click was judged only after the flash");
     QVERIFY(wordAfterSuite != flashedWord);
-    QCOMPARE(game.turn().NumeroMot, wordAfterSuite);
-    QCOMPARE(int(game.turn().Serie), 0);
-    QVERIFY(game.turn().ReponduCeTour);
-    QCOMPARE(TestSets::markAt(game.board(), QPoint(140, 230)), 5);
-    QCOMPARE(TestSets::markAt(game.board(), QPoint(180, 230)), 5);
+    QCOMPARE(t.NumeroMot, wordAfterSuite);
+    QCOMPARE(serieSeenAfterSuite, serieAfterSuite);
+    QCOMPARE(sawNestedFlash, nestedFlash);
+    for (int i = 0; i < clicked.size(); ++i)
+        QCOMPARE(TestSets::markAt(game.board(), markRect(clicked.at(i)).center()), marks.at(i));
+    QCOMPARE(int(t.NombreClics), clicks.size());
+    QCOMPARE(int(t.Serie), 0);
+    QVERIFY(t.ReponduCeTour);
+    const QPoint trophy(mode == 5 ? 160 : 140, 230);
+    QCOMPARE(TestSets::markAt(game.board(), trophy), 5);
     // What the child sees: the trophies repainted on the board control.
-    QTRY_COMPARE(window->board()->grab().toImage().convertToFormat(QImage::Format_RGB32).pixelColor(140, 230),
-                 game.board().pixelColor(140, 230));
+    QTRY_COMPARE(m_window->board()->grab().toImage().convertToFormat(QImage::Format_RGB32).pixelColor(trophy),
+                 game.board().pixelColor(trophy));
 }
 
 QTEST_MAIN(WindowTest)
