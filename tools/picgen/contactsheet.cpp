@@ -14,7 +14,7 @@ QImage contactSheet(const QList<ManifestRow> &rows, const QString &imagesDir, in
 {
     const int picture = 64 * zoom;
     const int cellWidth = picture + kGap;
-    const int cellHeight = picture + kGap + (blind ? 0 : kLabelHeight);
+    const int cellHeight = picture + kGap + kLabelHeight;
     const int lines = int((rows.size() + kColumns - 1) / kColumns);
     QImage sheet(kColumns * cellWidth + kGap, lines * cellHeight + kGap, QImage::Format_RGB32);
     sheet.fill(Qt::white);
@@ -32,12 +32,12 @@ QImage contactSheet(const QList<ManifestRow> &rows, const QString &imagesDir, in
             painter.fillRect(QRect(at, QSize(picture, picture)), Qt::lightGray);
         else
             painter.drawImage(QRect(at, QSize(picture, picture)), image);
-        if (blind)
-            continue;
+        // A blind sheet numbers the cells, so that a reviewer can give a name
+        // for each without learning anything from the label.
         const QRect label(at.x() - kGap / 2, at.y() + picture + 1, cellWidth, kLabelHeight);
         painter.setPen(Qt::black);
         painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                         QStringLiteral("%1 %2").arg(row.index).arg(row.name));
+                         blind ? QString::number(i + 1) : QStringLiteral("%1 %2").arg(row.index).arg(row.name));
     }
     return sheet;
 }

@@ -3,7 +3,8 @@
 //   picgen --manifest M --sources DIR --out DIR       every picture, OUT/KEY.bmp
 //   picgen --render FILE OUT.png [--treatment "..."]  one source on the card
 //   picgen --sheet OUT.png --manifest M --images DIR [--blind] [--first N]
-//          [--count N] [--zoom Z]                     a review sheet
+//          [--count N] [--zoom Z] [--keys K1,K2,...] [--shuffle SEED]
+//                                                     a review sheet
 //
 // Missing or broken sources only warn: the placeholder card is written so the
 // build goes on while pictures are still being drawn.
@@ -17,7 +18,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <algorithm>
 #include <cstdio>
+#include <random>
 
 static void warn(const QString &text)
 {
@@ -68,7 +71,28 @@ static int writeSheet(const Manifest &manifest, const QCommandLineParser &args, 
     const int count =
         args.isSet(QStringLiteral("count")) ? args.value(QStringLiteral("count")).toInt() : int(manifest.rows.size());
     const int zoom = std::max(1, args.value(QStringLiteral("zoom")).toInt());
-    const QList<ManifestRow> rows = manifest.rows.mid(first, count);
+    QList<ManifestRow> rows;
+    if (args.isSet(QStringLiteral("keys"))) {
+        for (const QString &key : args.value(QStringLiteral("keys")).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            const auto found = std::find_if(manifest.rows.cbegin(), manifest.rows.cend(),
+                                            [&](const ManifestRow &row) { return row.key == key; });
+            if (found == manifest.rows.cend())
+                return fail(QStringLiteral("no key %1 in the manifest").arg(key));
+            rows.append(*found);
+        }
+    } else {
+        rows = manifest.rows.mid(first, count);
+    }
+    if (args.isSet(QStringLiteral("shuffle"))) {
+        // A blind review in the manifest's order would give the answers away
+        // (alphabetical keys); the seed makes the sheet reproducible. The
+        // key, place by place, goes to standard output for whoever checks
+        // the answers, never onto the sheet.
+        std::mt19937 random(args.value(QStringLiteral("shuffle")).toUInt());
+        std::shuffle(rows.begin(), rows.end(), random);
+        for (int i = 0; i < rows.size(); ++i)
+            std::printf("%d\t%s\t%s\n", i + 1, qPrintable(rows[i].key), qPrintable(rows[i].name));
+    }
     const QImage sheet =
         contactSheet(rows, args.value(QStringLiteral("images")), zoom, args.isSet(QStringLiteral("blind")));
     if (!sheet.save(output))
@@ -94,12 +118,16 @@ int main(int argc, char *argv[])
          QStringLiteral("plain")},
         {QStringLiteral("sheet"), QStringLiteral("Write a contact sheet."), QStringLiteral("png")},
         {QStringLiteral("images"), QStringLiteral("Folder of generated pictures for --sheet."), QStringLiteral("dir")},
-        {QStringLiteral("blind"), QStringLiteral("Contact sheet without names.")},
+        {QStringLiteral("blind"), QStringLiteral("Contact sheet with numbers instead of names.")},
         {QStringLiteral("first"), QStringLiteral("First manifest row of the sheet."), QStringLiteral("n"),
          QStringLiteral("0")},
         {QStringLiteral("count"), QStringLiteral("Rows in the sheet."), QStringLiteral("n")},
         {QStringLiteral("zoom"), QStringLiteral("Magnification in the sheet."), QStringLiteral("n"),
          QStringLiteral("1")},
+        {QStringLiteral("keys"), QStringLiteral("Only these keys, in this order (comma-separated)."),
+         QStringLiteral("list")},
+        {QStringLiteral("shuffle"), QStringLiteral("Shuffle the sheet with this seed; print its key."),
+         QStringLiteral("seed")},
     });
     args.addPositionalArgument(QStringLiteral("files"), QStringLiteral("For --render: FILE OUT.png."));
     args.process(app);
