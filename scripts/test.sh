@@ -29,7 +29,7 @@ if [ -z "${full:-}" ]; then
     exec ctest --preset default -j"$(nproc)"
 fi
 
-scripts/install-deps.sh full
+scripts/install-deps.sh full || { echo "test.sh: the packages could not be installed" >&2; exit 1; }
 
 passed=0
 failed=0
