@@ -1,17 +1,53 @@
 #!/bin/sh
-# Installs, from Debian 12's packages, whatever the build, the tests and the
-# game need and the machine lacks. Safe to run again.
+# Installs, from Debian 12's packages, what one command needs and the
+# machine lacks; nothing at all when everything is there. Safe to run again.
+#
+#   scripts/install-deps.sh [run|test|full]   (default: full)
+#   scripts/install-deps.sh --list GROUP      prints GROUP's packages, one a line
+#
+# Each group holds the one before it:
+#   run   building and starting the game (scripts/run.sh)
+#   test  the tests and the layout check (scripts/test.sh)
+#   full  every check of scripts/test.sh --full: clang-tidy, the sanitizers
+#         and fuzzers (clang), valgrind, the install and package checks,
+#         the benchmarks' library, and what check-install.sh --system drives
 set -eu
 
-PACKAGES="cmake g++ make pkg-config
+RUN="cmake g++ make pkg-config
 qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev qt6-qpa-plugins
-libbenchmark-dev
-fonts-dejavu-core fonts-wine
-clang libclang-rt-14-dev valgrind clang-format clang-tidy git
+fonts-dejavu-core fonts-wine"
+TEST="$RUN
+clang-format git"
+FULL="$TEST
+libbenchmark-dev clang libclang-rt-14-dev clang-tidy valgrind
 desktop-file-utils appstream dpkg-dev file lintian man-db xvfb xdotool imagemagick"
 
+usage() {
+    echo "usage: $0 [run|test|full] | --list run|test|full" >&2
+    exit 2
+}
+
+packages_of() {
+    case $1 in
+    run) echo "$RUN" ;;
+    test) echo "$TEST" ;;
+    full) echo "$FULL" ;;
+    *) usage ;;
+    esac
+}
+
+if [ "${1:-}" = "--list" ]; then
+    [ $# -eq 2 ] || usage
+    list=$(packages_of "$2") || exit 2
+    # shellcheck disable=SC2086 # one package a word
+    printf '%s\n' $list
+    exit 0
+fi
+group=${1:-full}
+packages=$(packages_of "$group") || exit 2
+
 missing=""
-for p in $PACKAGES; do
+for p in $packages; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
         missing="$missing $p"
     fi
@@ -20,9 +56,18 @@ done
 
 if [ "$(id -u)" -eq 0 ]; then
     SUDO=""
-else
+elif command -v sudo >/dev/null; then
     SUDO="sudo"
+else
+    echo "install-deps: missing:$missing; run as root or install sudo" >&2
+    exit 1
 fi
-echo "Installing:$missing"
+# The game and the tests need no recommended extras (documentation, other
+# compilers); the full checks keep them, as lintian and the desktop tools
+# expect a usual installation.
+extra=""
+[ "$group" = full ] || extra="--no-install-recommends"
+echo "Installing ($group):$missing"
 $SUDO apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq $missing
+# shellcheck disable=SC2086 # one package a word
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 install -y -qq $extra $missing
