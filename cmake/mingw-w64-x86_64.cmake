@@ -13,6 +13,8 @@ set(CMAKE_RC_COMPILER ${_mingw}-windres)
 # (added through CMAKE_PREFIX_PATH); programs run during the build are the
 # host's own.
 set(CMAKE_FIND_ROOT_PATH /usr/${_mingw})
+# The cross-built Qt, named by CMAKE_PREFIX_PATH, is a root of its own.
+list(APPEND CMAKE_FIND_ROOT_PATH ${CMAKE_PREFIX_PATH})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

@@ -137,6 +137,98 @@ build_qt() {
     rm -rf "$build"
 }
 
+# The pictures and the icons come from the native build (their makers need
+# Qt SVG, which the Windows Qt leaves out).
+build_native_parts() {
+    cmake --preset default >/dev/null
+    cmake --build --preset default -j"$JOBS" --target lecture_pictures lecture_icons
+    icons=build/data/icons
+    convert "$icons/16x16/org.velune.Lecture.png" "$icons/32x32/org.velune.Lecture.png" \
+        "$icons/48x48/org.velune.Lecture.png" "$icons/256x256/org.velune.Lecture.png" "$OUT/lecture.ico"
+}
+
+build_game() {
+    LECTURE_WIN_QT=$QT_PREFIX cmake --preset windows -DLECTURE_WINDOWS_ICON="$ROOT/$OUT/lecture.ico" >/dev/null
+    start=$(date +%s)
+    cmake --build --preset windows -j"$JOBS" --target lecture lecture_pictures
+    echo "lecture.exe built in $(($(date +%s) - start)) s"
+}
+
+# The DLLs that $1 loads and that come from Qt or MinGW, and theirs in turn;
+# Windows' own DLLs are found nowhere here and left out.
+dll_closure() {
+    todo="$*"
+    seen=""
+    while [ -n "$todo" ]; do
+        next=""
+        for file in $todo; do
+            for dll in $($MINGW-objdump -p "$file" | sed -n 's/^[[:space:]]*DLL Name: //p'); do
+                case " $seen " in *" $dll "*) continue ;; esac
+                seen="$seen $dll"
+                for dir in "$QT_PREFIX/bin" /usr/lib/gcc/$MINGW/12-posix /usr/$MINGW/lib; do
+                    if [ -f "$dir/$dll" ]; then
+                        echo "$dir/$dll"
+                        next="$next $dir/$dll"
+                        break
+                    fi
+                done
+            done
+        done
+        todo=$next
+    done
+}
+
+# build-windows/Lecture: the program, the DLLs it loads and nothing more,
+# the Windows platform plug-in, the pictures and the licences.
+lay_out() {
+    dir=$OUT/Lecture
+    rm -rf "$dir"
+    cmake --install "$OUT/build" --prefix "$dir" --strip >/dev/null
+    mkdir -p "$dir/platforms" "$dir/licences"
+    cp "$QT_PREFIX/plugins/platforms/qwindows.dll" "$dir/platforms/"
+    for dll in $(dll_closure "$dir/lecture.exe" "$dir/platforms/qwindows.dll" | sort -u); do
+        cp "$dll" "$dir/"
+    done
+    # libstdc++ alone is 24 MB with its symbols, 2 MB without.
+    $MINGW-strip --strip-unneeded "$dir"/*.dll "$dir"/platforms/*.dll
+    cp /usr/share/doc/libqt6core6/copyright "$dir/licences/Qt.txt"
+    cp /usr/share/doc/gcc-mingw-w64-base/copyright "$dir/licences/GCC-runtime.txt"
+    cp /usr/share/doc/mingw-w64-common/copyright "$dir/licences/MinGW-w64.txt"
+    cp /usr/share/doc/fonts-wine/copyright "$dir/licences/Wine-fonts.txt"
+}
+
+# The installer and the zip, both from the laid-out folder.
+package() {
+    dir=$OUT/Lecture
+    setup=$OUT/Lecture-$VERSION-setup.exe
+    zip=$OUT/Lecture-$VERSION-windows.zip
+    # What the installer puts in place, and so what its uninstaller removes.
+    files=$OUT/installer-files.nsh
+    remove=$OUT/installer-remove.nsh
+    (cd "$dir" && find . -type d | sort) | while read -r sub; do
+        printf 'SetOutPath "$INSTDIR%s"\n' "$(printf '%s' "${sub#.}" | tr / '\\')"
+        find "$ROOT/$dir/$sub" -maxdepth 1 -type f | sort | sed 's|.*|File "&"|'
+    done >"$files"
+    (cd "$dir" && find . -type f | sort) | sed 's|^\./||; s|/|\\|g; s|.*|Delete "$INSTDIR\\&"|' >"$remove"
+    (cd "$dir" && find . -mindepth 1 -type d | sort -r) | sed 's|^\./||; s|/|\\|g; s|.*|RMDir "$INSTDIR\\&"|' >>"$remove"
+    size_kb=$(du -sk "$dir" | cut -f1)
+    makensis -V2 -DVERSION="$VERSION" -DOUTFILE="$ROOT/$setup" -DFILES="$ROOT/$files" \
+        -DREMOVE="$ROOT/$remove" -DSIZE_KB="$size_kb" -DICON="$ROOT/$OUT/lecture.ico" \
+        data/windows/lecture.nsi
+    rm -f "$zip"
+    (cd "$OUT" && zip -qr9 "$(basename "$zip")" Lecture)
+    echo "$setup: $(du -k "$setup" | cut -f1) kB"
+    echo "$zip: $(du -k "$zip" | cut -f1) kB"
+}
+
+OUT=build-windows
+VERSION=$(sed -n 's/^project(Lecture VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+
 install_packages
 build_qt
 [ "${1:-}" = qt ] && exit 0
+mkdir -p "$OUT"
+build_native_parts
+build_game
+lay_out
+package
