@@ -55,12 +55,17 @@ for name in $(env | sed -n 's/^\(QT_[A-Za-z0-9_]*\)=.*/\1/p'); do
     eval "export WINE$name=\"\$$name\""
 done
 
-# The first run makes the prefix; parallel tests wait for it.
+# The first run makes the prefix; parallel runs wait for it. Wine's server and
+# services outlive the program that started them, holding its output open:
+# they start here, on no output, and stay a minute after the last program,
+# so that a test's output closes when the test ends.
 (
     flock 9
+    wineserver -p60 </dev/null >/dev/null 2>&1 9>&- || true
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        timeout 300 wine wineboot --init >/dev/null 2>&1 || true
-        timeout 120 wineserver -w || true
+        timeout 300 wine wineboot --init </dev/null >/dev/null 2>&1 9>&- || true
+    else
+        timeout 120 wine cmd.exe /c exit </dev/null >/dev/null 2>&1 9>&- || true
     fi
 ) 9>"$work/.prefix-lock"
 
