@@ -26,7 +26,7 @@ MINGW=x86_64-w64-mingw32
 install_packages() {
     scripts/install-deps.sh
     packages="g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-mingw-w64-x86-64-dev nsis wine wine64 ninja-build xvfb xdotool dpkg-dev zip"
+mingw-w64-x86-64-dev nsis wine wine64 ninja-build xvfb xdotool dpkg-dev zip unzip"
     missing=""
     for p in $packages; do
         if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

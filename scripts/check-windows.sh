@@ -4,7 +4,8 @@
 # fresh Wine prefix under Xvfb, starts the installed game from its Start-menu
 # entry, plays a turn, quits with the quit button, checks that the settings
 # landed in the Wine user's application-data folder, uninstalls silently and
-# checks that everything installed is gone; then runs the test suite, cross-
+# checks that everything installed is gone; starts the unpacked zip and
+# checks that it keeps its settings beside it; then runs the test suite, cross-
 # built, under Wine. Screenshots land in build-windows/check/.
 #
 #   scripts/check-windows.sh            all of it
@@ -66,25 +67,44 @@ say "installed: $(find "$program_dir" -type f | wc -l) files, $(du -sk "$program
 class_default=$drive_c/ProgramData/lecture/imolectu.dat
 mkdir -p "$(dirname "$class_default")"
 printf '3203060110000000000000000000000000000000000' >"$class_default"
-# The entry's target, as Windows would start it: the shell follows the link.
-LECTURE_WINE_TIMEOUT=120 "$WINE_RUN" start /wait 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Lecture.lnk' \
-    >"$work/game.log" 2>&1 &
-app=$!
-win=$(timeout 60 xdotool search --sync --onlyvisible --name '^Lecture$' | head -n1) || true
-[ -n "$win" ] || fail "no Lecture window"
-sleep 3
-eval "$(xdotool getwindowgeometry --shell "$win")"
+# open_game: waits for the game's window and takes its place and zoom.
 # Without a window manager the window has no frame: its size is the client
 # size, a whole number of times the designed 331 x 291.
-zoom=$((WIDTH / 331))
-[ "$zoom" -ge 1 ] && [ $((WIDTH % 331)) -eq 0 ] && [ "$HEIGHT" -eq $((291 * zoom)) ] \
-    || fail "window of ${WIDTH}x$HEIGHT is not the game's at a whole zoom"
-say "window at $X,$Y, ${WIDTH}x$HEIGHT: zoom $zoom"
-shot() { import -window root -crop "${WIDTH}x$HEIGHT+$X+$Y" +repage "$work/$1.png"; }
+open_game() {
+    win=$(timeout 60 xdotool search --sync --onlyvisible --name '^Lecture$' | head -n1) || true
+    [ -n "$win" ] || fail "no Lecture window"
+    sleep 3
+    eval "$(xdotool getwindowgeometry --shell "$win")"
+    zoom=$((WIDTH / 331))
+    [ "$zoom" -ge 1 ] && [ $((WIDTH % 331)) -eq 0 ] && [ "$HEIGHT" -eq $((291 * zoom)) ] \
+        || fail "window of ${WIDTH}x$HEIGHT is not the game's at a whole zoom"
+}
+# Clicks a designed pixel of the game's window.
 click() {
     xdotool mousemove --window "$win" $(($1 * zoom + zoom / 2)) $(($2 * zoom + zoom / 2)) click 1
     sleep 1
 }
+# The quit button, in the bottom strip; then waits for the game's end.
+quit_game() {
+    click 116 273
+    t=0
+    while kill -0 "$app" 2>/dev/null; do
+        t=$((t + 1))
+        [ "$t" -le 60 ] || fail "the game did not quit"
+        sleep 1
+    done
+    app=""
+    # The game's process may still be ending, its DLLs still in use.
+    wait_wine
+}
+
+# The entry's target, as Windows would start it: the shell follows the link.
+LECTURE_WINE_TIMEOUT=120 "$WINE_RUN" start /wait 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Lecture.lnk' \
+    >"$work/game.log" 2>&1 &
+app=$!
+open_game
+say "window at $X,$Y, ${WIDTH}x$HEIGHT: zoom $zoom"
+shot() { import -window root -crop "${WIDTH}x$HEIGHT+$X+$Y" +repage "$work/$1.png"; }
 shot start
 # The mark row above the first picture, in screen pixels.
 mark_row() { convert "$work/$1.png" -crop "$((64 * zoom))x$((40 * zoom))+$((16 * zoom))+$((30 * zoom))" +repage "$work/$1-mark.png"; }
@@ -108,16 +128,7 @@ sleep 2
 if xdotool search --onlyvisible --name '^Paramètres' >/dev/null 2>&1; then
     fail "the settings dialog did not close on cancel"
 fi
-click 116 273 # quit, in the bottom strip
-t=0
-while kill -0 "$app" 2>/dev/null; do
-    t=$((t + 1))
-    [ "$t" -le 60 ] || fail "the game did not quit"
-    sleep 1
-done
-app=""
-# The game's process may still be ending, its DLLs still in use.
-wait_wine
+quit_game
 settings=$(find "$drive_c/users" -path '*/AppData/Roaming/Lecture/imolectu.dat' | head -n1)
 [ -n "$settings" ] || fail "no imolectu.dat in the user's application-data folder"
 [ "$(wc -c <"$settings")" -eq 43 ] || fail "imolectu.dat is not 43 bytes"
@@ -138,6 +149,19 @@ if "$WINE_RUN" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninsta
 fi
 [ -f "$settings" ] || fail "the user's settings went with the program"
 say "uninstalled: program folder, menu entry and listing gone, user's settings kept"
+
+# --- The zip, unpacked and started in its folder -----------------------------
+cp "$settings" "$work/user-settings.dat"
+unzip -q "$ROOT/build-windows/Lecture-$VERSION-windows.zip" -d "$drive_c/Portable"
+portable=$drive_c/Portable/Lecture
+# Started in its own folder, as Explorer starts a program.
+(cd "$portable" && LECTURE_WINE_TIMEOUT=120 exec "$WINE_RUN" lecture.exe) >"$work/portable.log" 2>&1 &
+app=$!
+open_game
+quit_game
+[ "$(wc -c <"$portable/imolectu.dat" 2>/dev/null || echo 0)" -eq 43 ] || fail "the unpacked copy kept no imolectu.dat beside it"
+cmp -s "$settings" "$work/user-settings.dat" || fail "the unpacked copy changed the installed copy's settings"
+say "unpacked copy: settings kept beside lecture.exe"
 
 [ "$TESTS" -eq 1 ] || exit 0
 
