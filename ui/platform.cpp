@@ -22,8 +22,8 @@ void prepareApplication()
     if (!scale.isEmpty())
         qputenv("QT_SCALE_FACTOR", wholeScaleFactor(scale));
 #ifdef Q_OS_WIN
-    // Windows' own engines hint and space a font differently, which cuts the
-    // dialogs' texts at their right edge.
+    // The dialogs are laid out for the glyph widths FreeType gives the
+    // shipped fonts on Linux; the same engine gives the same widths here.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
 #endif

@@ -11,7 +11,8 @@ namespace Platform {
 // Before the application object exists: screen scale factors are rounded to
 // whole device pixels per designed pixel (a desktop at 150 % draws 2 x 2
 // blocks, one at 125 % plain pixels), and on Windows Qt's own FreeType font
-// engine is chosen so that the shipped fonts draw as they do on Linux.
+// engine is chosen, unless QT_QPA_PLATFORM says otherwise, so that the
+// shipped fonts draw as they do on Linux.
 void prepareApplication();
 
 // Once the application object exists: on Windows, the Fusion style that
