@@ -30,20 +30,39 @@ bool holdsPictures(const QString &dir)
 
 } // namespace
 
-QString installedDataDir(const QString &executableDir)
+Layout nativeLayout()
 {
+#ifdef Q_OS_WIN
+    return Layout::Installer;
+#else
+    return Layout::Prefix;
+#endif
+}
+
+QString installedDataDir(const QString &executableDir, Layout layout)
+{
+    if (layout == Layout::Installer) {
+        // The uninstaller tells an installed copy from an unpacked one,
+        // which keeps its settings beside it.
+        const QDir dir(executableDir);
+        return QFileInfo(dir.filePath(QStringLiteral("uninstall.exe"))).isFile() ? QDir::cleanPath(executableDir)
+                                                                                 : QString();
+    }
     // Relative to the executable so that any installation prefix works.
     return QDir::cleanPath(executableDir + QStringLiteral("/../share/lecture"));
 }
 
-Folders choose(const QString &currentDir, const QString &executableDir, const QString &userDataDir)
+Folders choose(const QString &currentDir, const QString &executableDir, const QString &userDataDir, Layout layout)
 {
-    if (holdsPictures(currentDir))
+    const QString installed = installedDataDir(executableDir, layout);
+    const bool useInstalled = !installed.isEmpty() && !userDataDir.isEmpty() && holdsPictures(installed);
+    const bool inInstalled =
+        useInstalled && QFileInfo(currentDir).canonicalFilePath() == QFileInfo(installed).canonicalFilePath();
+    if (holdsPictures(currentDir) && !inInstalled)
         return {};
-    const QString installed = installedDataDir(executableDir);
     // Without an installed copy either, the game reports the missing
     // pictures from the working directory as before.
-    if (userDataDir.isEmpty() || !holdsPictures(installed))
+    if (!useInstalled)
         return {};
     return {installed, userDataDir, {}};
 }

@@ -5,16 +5,27 @@
 // Where the game finds its pictures and keeps its settings file.
 //
 // Started in a folder whose images/ holds the game's pictures (the build's
-// run folder, a copied folder), everything stays in that folder, as it
-// always has. Started from an installed copy, the pictures are read from the installed data folder
-// beside the executable (<prefix>/games/../share/lecture) and each user's
-// settings file lives in that user's own data folder, so that nothing is
-// ever written under the installed folders. A user of an installed copy who
-// has no settings file yet starts from the class default that an
-// administrator may have placed in a system configuration folder
-// (/etc/xdg/lecture/imolectu.dat); the user's own file is still the one the
-// quit button writes.
+// run folder, a copied or unpacked folder), everything stays in that folder,
+// as it always has. Started from an installed copy, the pictures are read
+// from the installed data folder and each user's settings file lives in that
+// user's own data folder (~/.local/share/Lecture, %APPDATA%\Lecture), so
+// that nothing is ever written under the installed folders, even when the
+// game is started in its installed folder, as the Windows menu entry does.
+// A user of an installed copy who has no settings file yet starts from the
+// class default that an administrator may have placed in a system
+// configuration folder (/etc/xdg/lecture/imolectu.dat,
+// C:\ProgramData\lecture\imolectu.dat); the user's own file is still the one
+// the quit button writes.
 namespace DataPaths {
+
+// How an installed copy is laid out: under a prefix, the program in
+// <prefix>/games and its pictures in <prefix>/share/lecture, as Debian
+// installs it; or by the Windows installer, the program, images/ and the
+// installer's uninstall.exe side by side in one folder.
+enum class Layout { Prefix, Installer };
+
+// The layout of this system's installed copies.
+Layout nativeLayout();
 
 // Empty strings mean the working directory (see Game).
 struct Folders
@@ -26,7 +37,8 @@ struct Folders
 };
 
 // The choice alone, from the three candidate folders, for the tests.
-Folders choose(const QString &currentDir, const QString &executableDir, const QString &userDataDir);
+Folders choose(const QString &currentDir, const QString &executableDir, const QString &userDataDir,
+               Layout layout = nativeLayout());
 
 // The file to read at start-up for a user whose own file is `userFile`:
 // that file once it exists, else the first lecture/imolectu.dat of
@@ -46,7 +58,9 @@ Folders forThisRun();
 // game was merely started from, where any file of that name could be.
 QString publisherProgram(const QString &gameDir);
 
-// The installed data folder that belongs to an executable in `executableDir`.
-QString installedDataDir(const QString &executableDir);
+// The installed data folder that belongs to an executable in
+// `executableDir`; empty when, by `layout`, that executable cannot be an
+// installed copy.
+QString installedDataDir(const QString &executableDir, Layout layout = nativeLayout());
 
 } // namespace DataPaths

@@ -1,5 +1,6 @@
 #include "dialogframe.h"
 
+#include "platform.h"
 #include "tpixigne.h"
 
 #include <QDialog>
@@ -14,17 +15,16 @@ namespace DialogFrame {
 
 namespace {
 
-// fonts-wine keeps its fonts out of fontconfig's path, and its MS Sans Serif
-// is a bitmap font that the usual fontconfig set-up rejects, so load them
-// by file.
+// Loaded by file: fontconfig's usual set-up rejects Wine's MS Sans Serif, a
+// bitmap font, and Windows has no such font at all.
 void loadWineFonts()
 {
     static bool loaded = false;
     if (loaded)
         return;
     loaded = true;
-    for (const char *file : {"ms_sans_serif.ttf", "tahoma.ttf", "tahomabd.ttf"})
-        QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/") + QLatin1String(file));
+    for (const QString &file : Platform::dialogFontFiles())
+        QFontDatabase::addApplicationFont(file);
 }
 
 } // namespace

@@ -1,12 +1,15 @@
 #include "buttonpictures.h"
 #include "datapaths.h"
+#include "platform.h"
 #include "tcadregeneral.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    Platform::prepareApplication();
     QApplication app(argc, argv);
+    Platform::setUpApplication();
     QApplication::setApplicationName(QStringLiteral("Lecture"));
     // Ties the window to the installed menu entry (its icon and name).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.velune.Lecture"));

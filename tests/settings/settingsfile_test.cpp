@@ -1,4 +1,3 @@
-#include "nonregularfiles.h"
 #include "settingsfile.h"
 
 #include <QDir>
@@ -7,11 +6,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+// Links, pipes, sockets, rights and a limit on written bytes are made with
+// POSIX calls: those cases run where POSIX is.
+#ifdef Q_OS_UNIX
+#include "nonregularfiles.h"
+
 #include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 // The stored record: its decoding of any bytes, its encoding, and what a
 // save does to the file on disk when things go wrong.
@@ -33,6 +38,7 @@ private slots:
     void notARegularFileBeepsOnceEachWay();
     void failedWriteKeepsTheOldFile_data();
     void failedWriteKeepsTheOldFile();
+    void fileInUseKeepsTheOldFile();
 };
 
 // One decoded state as text: style mode mini maxi accents traits numero
@@ -267,6 +273,9 @@ static QByteArray contents(const QString &path)
 
 void SettingsFileTest::saveReplacesTheWholeFile()
 {
+#ifndef Q_OS_UNIX
+    QSKIP("made with POSIX calls");
+#else
     QTemporaryDir dir;
     const QString path = dir.filePath(SettingsFile::kFileName);
     {
@@ -286,11 +295,15 @@ void SettingsFileTest::saveReplacesTheWholeFile()
     QCOMPARE(contents(path), QByteArray("1101241112300000000000000000000000000000000"));
     QCOMPARE(QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser), rights);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{SettingsFile::kFileName});
+#endif
 }
 
 // A settings file kept elsewhere through a link stays linked.
 void SettingsFileTest::saveThroughALinkReplacesItsTarget()
 {
+#ifndef Q_OS_UNIX
+    QSKIP("made with POSIX calls");
+#else
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString target = dir.filePath(QStringLiteral("elsewhere.dat"));
@@ -311,13 +324,19 @@ void SettingsFileTest::saveThroughALinkReplacesItsTarget()
     QCOMPARE(contents(target), QByteArray("1101241112300000000000000000000000000000000"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden),
              (QStringList{QStringLiteral("elsewhere.dat"), SettingsFile::kFileName}));
+#endif
 }
 
+#ifdef Q_OS_UNIX
 using NonRegularFiles::Kind;
 using NonRegularFiles::typeOf;
+#endif
 
 void SettingsFileTest::notARegularFileBeepsOnceEachWay_data()
 {
+#ifndef Q_OS_UNIX
+    QSKIP("made with POSIX calls");
+#else
     QTest::addColumn<Kind>("kind");
     QTest::addColumn<char>("type");
     QTest::addColumn<QStringList>("entries");
@@ -327,12 +346,16 @@ void SettingsFileTest::notARegularFileBeepsOnceEachWay_data()
     QTest::newRow("socket") << Kind::Socket << 's' << settingsOnly;
     QTest::newRow("link to a named pipe")
         << Kind::LinkToFifo << 'p' << QStringList{QStringLiteral("fifo"), SettingsFile::kFileName};
+#endif
 }
 
 // A pipe used to block the load for ever in open(); the save then replaced
 // it with a regular file. Both now treat it as a file they cannot use.
 void SettingsFileTest::notARegularFileBeepsOnceEachWay()
 {
+#ifndef Q_OS_UNIX
+    QSKIP("made with POSIX calls");
+#else
     QFETCH(Kind, kind);
     QFETCH(char, type);
     QFETCH(QStringList, entries);
@@ -352,8 +375,10 @@ void SettingsFileTest::notARegularFileBeepsOnceEachWay()
     QCOMPARE(typeOf(path), type);
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden),
              entries);
+#endif
 }
 
+#ifdef Q_OS_UNIX
 // Lowers this process's limit on the size of the files it writes.
 static bool limitFileSize(qint64 limit)
 {
@@ -389,9 +414,13 @@ static int saveInChild(const QString &path, qint64 limit)
     while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) { }
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
+#endif
 
 void SettingsFileTest::failedWriteKeepsTheOldFile_data()
 {
+#ifndef Q_OS_UNIX
+    QSKIP("made with POSIX calls");
+#else
     QTest::addColumn<qint64>("limit");
     QTest::addColumn<bool>("oldFile");
     QTest::addColumn<int>("beeps");
@@ -403,10 +432,14 @@ void SettingsFileTest::failedWriteKeepsTheOldFile_data()
     QTest::newRow("room for exactly 43") << qint64(43) << true << 0 << true;
     QTest::newRow("no limit") << qint64(-1) << true << 0 << true;
     QTest::newRow("no limit, no old file") << qint64(-1) << false << 0 << true;
+#endif
 }
 
 void SettingsFileTest::failedWriteKeepsTheOldFile()
 {
+#ifndef Q_OS_UNIX
+    QSKIP("made with POSIX calls");
+#else
     QFETCH(qint64, limit);
     QFETCH(bool, oldFile);
     QFETCH(int, beeps);
@@ -431,6 +464,38 @@ void SettingsFileTest::failedWriteKeepsTheOldFile()
     const QStringList expected = replaced || oldFile ? QStringList{SettingsFile::kFileName} : QStringList{};
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden),
              expected);
+#endif
+}
+
+// On Windows a program holding the settings file open (a backup, a virus
+// scanner) keeps it from being replaced: the save fails as a whole, beeps,
+// and leaves the old file whole with nothing beside it.
+void SettingsFileTest::fileInUseKeepsTheOldFile()
+{
+#ifndef Q_OS_WIN
+    QSKIP("only Windows keeps an open file from being replaced");
+#else
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(SettingsFile::kFileName);
+    const QByteArray old("3612100099911111111111111111111111111234567");
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QCOMPARE(f.write(old), old.size());
+    }
+    QFile holder(path);
+    QVERIFY(holder.open(QIODevice::ReadOnly));
+    GameSettings s;
+    TurnState t;
+    int beeps = 0;
+    SettingsFile::SauveParametres(path, s, t, [&] { ++beeps; });
+    holder.close();
+    QCOMPARE(beeps, 1);
+    QCOMPARE(contents(path), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{SettingsFile::kFileName});
+#endif
 }
 
 QTEST_APPLESS_MAIN(SettingsFileTest)

@@ -97,22 +97,26 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    QTemporaryDir work;
+    QTemporaryDir linked;
     std::unique_ptr<PictureFolder> flatPictures;
-    QString pictures = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (pictures.isEmpty()) {
+    QString workDir = linked.path();
+    if (argc > 1) {
+        const QString pictures = QString::fromLocal8Bit(argv[1]);
+        if (!QFile::link(QFileInfo(pictures).absoluteFilePath(), linked.filePath(QStringLiteral("images")))) {
+            std::fprintf(stderr, "cannot link the pictures folder into %s\n", qPrintable(workDir));
+            return 2;
+        }
+    } else {
+        // The flat pictures' own folder: no link needed, and none made where
+        // a link is a shortcut file (Windows).
         flatPictures = std::make_unique<PictureFolder>();
-        pictures = QDir(flatPictures->path()).filePath(QStringLiteral("images"));
-    }
-    if (!QFile::link(QFileInfo(pictures).absoluteFilePath(), work.filePath(QStringLiteral("images")))) {
-        std::fprintf(stderr, "cannot link the pictures folder into %s\n", qPrintable(work.path()));
-        return 2;
+        workDir = flatPictures->path();
     }
 
     bool played = false;
     bool judgedInFlash = false;
     {
-        TCadreGeneral window(GlyphSets::fromResources(), work.path(), work.path());
+        TCadreGeneral window(GlyphSets::fromResources(), workDir, workDir);
         window.show();
         QTimer::singleShot(0, &window, [&] {
             play(window, judgedInFlash);
@@ -129,7 +133,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "a click made during the streak flash was not judged\n");
         return 1;
     }
-    if (QFileInfo(work.filePath(QStringLiteral("imolectu.dat"))).size() != 43) {
+    if (QFileInfo(QDir(workDir).filePath(QStringLiteral("imolectu.dat"))).size() != 43) {
         std::fprintf(stderr, "the quit button left no settings file\n");
         return 1;
     }

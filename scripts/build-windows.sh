@@ -1,0 +1,234 @@
+#!/bin/sh
+# Builds Lecture for 64-bit Windows on Debian 12, from Debian's packages only:
+# the installer build-windows/Lecture-<version>-setup.exe, the portable
+# build-windows/Lecture-<version>-windows.zip and the folder they are made
+# from, build-windows/Lecture/.
+#
+# Qt for Windows is cross-built once from Debian's own qt6-base source, at the
+# version of the machine's Qt (whose tools it uses), and kept outside the tree:
+#   LECTURE_WIN_QT     where that Qt is installed, or was by an earlier run
+#                      (default /var/cache/lecture/qt6-mingw-<version>)
+#   LECTURE_QT_SOURCE  an unpacked qt6-base source to build it from, instead of
+#                      fetching Debian's source package
+#   LECTURE_JOBS       parallel build jobs (default: the number of cores)
+#
+#   scripts/build-windows.sh        everything
+#   scripts/build-windows.sh qt     only the cross-built Qt
+set -eu
+cd "$(dirname "$0")/.."
+ROOT=$(pwd)
+
+if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
+APT_GET="apt-get -o DPkg::Lock::Timeout=900"
+JOBS=${LECTURE_JOBS:-$(nproc)}
+MINGW=x86_64-w64-mingw32
+
+install_packages() {
+    scripts/install-deps.sh
+    packages="g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+mingw-w64-x86-64-dev nsis wine wine64 ninja-build xvfb xdotool dpkg-dev zip unzip"
+    missing=""
+    for p in $packages; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+            missing="$missing $p"
+        fi
+    done
+    [ -z "$missing" ] && return 0
+    echo "Installing:$missing"
+    $SUDO $APT_GET update -qq
+    # shellcheck disable=SC2086
+    DEBIAN_FRONTEND=noninteractive $SUDO $APT_GET install -y -qq --no-install-recommends $missing
+}
+
+# The machine's Qt, whose moc, rcc and uic the cross build runs.
+QT_DEB_VERSION=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)
+QT_VERSION=${QT_DEB_VERSION%%+*}
+QT_PREFIX=${LECTURE_WIN_QT:-/var/cache/lecture/qt6-mingw-$QT_VERSION}
+QT_STAMP=$QT_PREFIX/.lecture-qt-built
+
+# Writes, into folder $1, the machine's apt sources with every binary entry
+# turned into a source entry. The project names no host: the machine's own
+# sources know where Debian is.
+derive_source_entries() {
+    for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+        [ -f "$f" ] || continue
+        sed -n 's/^[[:space:]]*deb[[:space:]]/deb-src /p' "$f"
+    done >"$1/derived.list"
+    for f in /etc/apt/sources.list.d/*.sources; do
+        [ -f "$f" ] || continue
+        # Each stanza whose types include deb becomes a deb-src stanza.
+        awk 'BEGIN { RS = ""; ORS = "\n\n" }
+             /(^|\n)Types:[^\n]*deb([ \t]|\n|$)/ {
+                 sub(/(^|\n)Types:[^\n]*/, "\nTypes: deb-src"); sub(/^\n/, ""); print }' "$f"
+    done >"$1/derived.sources"
+}
+
+# Unpacks Debian's qt6-base source, with Debian's patches applied, into $1.
+# Apt works on lists and a cache of its own in a temporary folder, so the
+# machine's sources and package lists stay as they were.
+fetch_qt_source() {
+    work=$(mktemp -d)
+    mkdir -p "$work/parts" "$work/lists/partial" "$work/archives/partial"
+    derive_source_entries "$work/parts"
+    apt_tmp="-o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts=$work/parts
+-o Dir::State::Lists=$work/lists -o Dir::Cache::Archives=$work/archives
+-o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache="
+    # A third-party entry without sources may fail here; what matters is
+    # whether Debian's source is found below.
+    # shellcheck disable=SC2086
+    $APT_GET $apt_tmp update -qq || true
+    mkdir -p "$1.tmp"
+    # shellcheck disable=SC2086
+    if ! (cd "$1.tmp" && $APT_GET $apt_tmp source "qt6-base=$QT_DEB_VERSION"); then
+        echo "qt6-base $QT_DEB_VERSION is not in the machine's sources; set LECTURE_QT_SOURCE" >&2
+        rm -rf "$work" "$1.tmp"
+        exit 1
+    fi
+    rm -rf "$work"
+    mv "$1.tmp"/qt6-base-*/ "$1"
+    rm -rf "$1.tmp"
+}
+
+# Shared, release, and no more of Qt than the game and its tests use: Core,
+# Gui, Widgets, Test and the Windows platform plug-in, with Qt's own copies
+# of zlib, libpng, FreeType, HarfBuzz and PCRE2 (MinGW has none of them).
+build_qt() {
+    if [ -f "$QT_STAMP" ]; then
+        echo "Qt for Windows: $QT_PREFIX (built earlier)"
+        return 0
+    fi
+    [ -n "$QT_VERSION" ] || { echo "qt6-base-dev is not installed" >&2; exit 1; }
+    cache=$(dirname "$QT_PREFIX")
+    $SUDO mkdir -p "$cache"
+    [ -z "$SUDO" ] || $SUDO chown "$(id -u):$(id -g)" "$cache"
+    src=${LECTURE_QT_SOURCE:-$cache/qt6-base-$QT_VERSION-src}
+    [ -d "$src" ] || fetch_qt_source "$src"
+    build=$cache/qt6-mingw-$QT_VERSION-build
+    rm -rf "$build" "$QT_PREFIX"
+    echo "Building Qt $QT_VERSION for Windows into $QT_PREFIX (log: $build.log)"
+    start=$(date +%s)
+    # tabletevent: the repacked source has no wintab, nor MinGW its header.
+    # direct2d stays on: qwindows.dll needs its DirectWrite font database.
+    # OpenGL is turned off through its input; the feature alone leaves the
+    # dynamic OpenGL loader in, which does not link.
+    {
+        cmake -G Ninja -S "$src" -B "$build" \
+            -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
+            -DCMAKE_INSTALL_PREFIX="$QT_PREFIX" \
+            -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
+            -DQT_HOST_PATH=/usr \
+            -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+            -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
+            -DINPUT_opengl=no -DFEATURE_opengl=OFF \
+            -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF \
+            -DFEATURE_vulkan=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF \
+            -DFEATURE_xml=OFF -DFEATURE_testlib=ON -DFEATURE_tabletevent=OFF \
+            -DFEATURE_direct2d=ON -DFEATURE_direct2d1_1=OFF \
+            -DFEATURE_icu=OFF -DFEATURE_zstd=OFF -DFEATURE_glib=OFF -DFEATURE_jpeg=OFF \
+            -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF \
+            -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF \
+            -DFEATURE_system_pcre2=OFF -DFEATURE_androiddeployqt=OFF \
+            -DFEATURE_freetype=ON -DFEATURE_fontconfig=OFF
+        nice cmake --build "$build" -j"$JOBS"
+        cmake --install "$build"
+    } >"$build.log" 2>&1 || { tail -n 40 "$build.log" >&2; exit 1; }
+    echo "Qt for Windows built in $(( ($(date +%s) - start) / 60 )) min"
+    touch "$QT_STAMP"
+    rm -rf "$build"
+}
+
+# The pictures and the icons come from the native build (their makers need
+# Qt SVG, which the Windows Qt leaves out).
+build_native_parts() {
+    cmake --preset default >/dev/null
+    cmake --build --preset default -j"$JOBS" --target lecture_pictures lecture_icons
+    icons=build/data/icons
+    convert "$icons/16x16/org.velune.Lecture.png" "$icons/32x32/org.velune.Lecture.png" \
+        "$icons/48x48/org.velune.Lecture.png" "$icons/256x256/org.velune.Lecture.png" "$OUT/lecture.ico"
+}
+
+build_game() {
+    LECTURE_WIN_QT=$QT_PREFIX cmake --preset windows -DLECTURE_WINDOWS_ICON="$ROOT/$OUT/lecture.ico" >/dev/null
+    start=$(date +%s)
+    cmake --build --preset windows -j"$JOBS" --target lecture lecture_pictures
+    echo "lecture.exe built in $(($(date +%s) - start)) s"
+}
+
+# The DLLs that $1 loads and that come from Qt or MinGW, and theirs in turn;
+# Windows' own DLLs are found nowhere here and left out.
+dll_closure() {
+    todo="$*"
+    seen=""
+    while [ -n "$todo" ]; do
+        next=""
+        for file in $todo; do
+            for dll in $($MINGW-objdump -p "$file" | sed -n 's/^[[:space:]]*DLL Name: //p'); do
+                case " $seen " in *" $dll "*) continue ;; esac
+                seen="$seen $dll"
+                for dir in "$QT_PREFIX/bin" /usr/lib/gcc/$MINGW/12-posix /usr/$MINGW/lib; do
+                    if [ -f "$dir/$dll" ]; then
+                        echo "$dir/$dll"
+                        next="$next $dir/$dll"
+                        break
+                    fi
+                done
+            done
+        done
+        todo=$next
+    done
+}
+
+# build-windows/Lecture: the program, the DLLs it loads and nothing more,
+# the Windows platform plug-in, the pictures and the licences.
+lay_out() {
+    dir=$OUT/Lecture
+    rm -rf "$dir"
+    cmake --install "$OUT/build" --prefix "$dir" --strip >/dev/null
+    mkdir -p "$dir/platforms" "$dir/licences"
+    cp "$QT_PREFIX/plugins/platforms/qwindows.dll" "$dir/platforms/"
+    for dll in $(dll_closure "$dir/lecture.exe" "$dir/platforms/qwindows.dll" | sort -u); do
+        cp "$dll" "$dir/"
+    done
+    # libstdc++ alone is 24 MB with its symbols, 2 MB without.
+    $MINGW-strip --strip-unneeded "$dir"/*.dll "$dir"/platforms/*.dll
+    cp /usr/share/doc/libqt6core6/copyright "$dir/licences/Qt.txt"
+    cp /usr/share/doc/gcc-mingw-w64-base/copyright "$dir/licences/GCC-runtime.txt"
+    cp /usr/share/doc/mingw-w64-common/copyright "$dir/licences/MinGW-w64.txt"
+    cp /usr/share/doc/fonts-wine/copyright "$dir/licences/Wine-fonts.txt"
+}
+
+# The installer and the zip, both from the laid-out folder.
+package() {
+    dir=$OUT/Lecture
+    setup=$OUT/Lecture-$VERSION-setup.exe
+    zip=$OUT/Lecture-$VERSION-windows.zip
+    # What the installer puts in place, and so what its uninstaller removes.
+    files=$OUT/installer-files.nsh
+    remove=$OUT/installer-remove.nsh
+    (cd "$dir" && find . -type d | sort) | while read -r sub; do
+        printf 'SetOutPath "$INSTDIR%s"\n' "$(printf '%s' "${sub#.}" | tr / '\\')"
+        find "$ROOT/$dir/$sub" -maxdepth 1 -type f | sort | sed 's|.*|File "&"|'
+    done >"$files"
+    (cd "$dir" && find . -type f | sort) | sed 's|^\./||; s|/|\\|g; s|.*|Delete "$INSTDIR\\&"|' >"$remove"
+    (cd "$dir" && find . -mindepth 1 -type d | sort -r) | sed 's|^\./||; s|/|\\|g; s|.*|RMDir "$INSTDIR\\&"|' >>"$remove"
+    size_kb=$(du -sk "$dir" | cut -f1)
+    makensis -V2 -DVERSION="$VERSION" -DOUTFILE="$ROOT/$setup" -DFILES="$ROOT/$files" \
+        -DREMOVE="$ROOT/$remove" -DSIZE_KB="$size_kb" -DICON="$ROOT/$OUT/lecture.ico" \
+        data/windows/lecture.nsi
+    rm -f "$zip"
+    (cd "$OUT" && zip -qr9 "$(basename "$zip")" Lecture)
+    echo "$setup: $(du -k "$setup" | cut -f1) kB"
+    echo "$zip: $(du -k "$zip" | cut -f1) kB"
+}
+
+OUT=build-windows
+VERSION=$(sed -n 's/^project(Lecture VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+
+install_packages
+build_qt
+[ "${1:-}" = qt ] && exit 0
+mkdir -p "$OUT"
+build_native_parts
+build_game
+lay_out
+package
