@@ -24,20 +24,10 @@ JOBS=${LECTURE_JOBS:-$(nproc)}
 MINGW=x86_64-w64-mingw32
 
 install_packages() {
-    scripts/install-deps.sh
-    packages="g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-mingw-w64-x86-64-dev nsis wine wine64 ninja-build xvfb xdotool dpkg-dev zip unzip"
-    missing=""
-    for p in $packages; do
-        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-            missing="$missing $p"
-        fi
-    done
-    [ -z "$missing" ] && return 0
-    echo "Installing:$missing"
-    $SUDO $APT_GET update -qq
-    # shellcheck disable=SC2086
-    DEBIAN_FRONTEND=noninteractive $SUDO $APT_GET install -y -qq --no-install-recommends $missing
+    # The full group first, so that its packages keep their recommended
+    # extras, then the cross tools on top.
+    scripts/install-deps.sh full
+    scripts/install-deps.sh windows
 }
 
 # The machine's Qt, whose moc, rcc and uic the cross build runs.

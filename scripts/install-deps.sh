@@ -2,7 +2,7 @@
 # Installs, from Debian 12's packages, what one command needs and the
 # machine lacks; nothing at all when everything is there. Safe to run again.
 #
-#   scripts/install-deps.sh [run|test|full]   (default: full)
+#   scripts/install-deps.sh [run|test|full|windows]   (default: full)
 #   scripts/install-deps.sh --list GROUP      prints GROUP's packages, one a line
 #
 # Each group holds the one before it:
@@ -11,6 +11,8 @@
 #   full  every check of scripts/test.sh --full: clang-tidy, the sanitizers
 #         and fuzzers (clang), valgrind, the install and package checks,
 #         the benchmarks' library, and what check-install.sh --system drives
+#   windows  what scripts/build-windows.sh and check-windows.sh add to the
+#         full group: the MinGW-w64 cross compilers, NSIS, Wine, ninja, zip
 set -eu
 
 RUN="cmake g++ make pkg-config
@@ -21,9 +23,12 @@ clang-format git"
 FULL="$TEST
 libbenchmark-dev clang libclang-rt-14-dev clang-tidy valgrind
 desktop-file-utils appstream dpkg-dev file lintian man-db xvfb xdotool imagemagick"
+WINDOWS="$FULL
+g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+mingw-w64-x86-64-dev nsis wine wine64 ninja-build zip unzip"
 
 usage() {
-    echo "usage: $0 [run|test|full] | --list run|test|full" >&2
+    echo "usage: $0 [run|test|full|windows] | --list run|test|full|windows" >&2
     exit 2
 }
 
@@ -32,6 +37,7 @@ packages_of() {
     run) echo "$RUN" ;;
     test) echo "$TEST" ;;
     full) echo "$FULL" ;;
+    windows) echo "$WINDOWS" ;;
     *) usage ;;
     esac
 }
@@ -64,7 +70,7 @@ else
 fi
 # The game and the tests need no recommended extras (documentation, other
 # compilers); the full checks keep them, as lintian and the desktop tools
-# expect a usual installation.
+# expect a usual installation (the Windows tools are added without them).
 extra=""
 [ "$group" = full ] || extra="--no-install-recommends"
 echo "Installing ($group):$missing"
