@@ -30,17 +30,15 @@ fi
 mkdir -p build-fuzz/findings
 
 # Runs per target, about half a minute each on a loaded two-core machine:
-# the picture target plays a turn per input, the word draw target a short
-# game of up to 64 steps.
+# the word draw target plays a short game of up to 64 steps per input.
 runs_for() {
     case $1 in
     settingsfile) echo "${FUZZ_RUNS:-30000}" ;;
-    picture) echo "${FUZZ_RUNS:-6000}" ;;
     worddraw) echo "${FUZZ_RUNS:-2000}" ;;
     esac
 }
 
-for target in settingsfile picture worddraw; do
+for target in settingsfile worddraw; do
     fuzzer=build-fuzz/fuzz/fuzz_$target
     options="-timeout=60 -rss_limit_mb=2048 -artifact_prefix=build-fuzz/findings/$target-"
     seeds=fuzz/corpus/$target

@@ -5,13 +5,13 @@
 # campaign), findings in build-fuzz/campaign-findings/; a target stops at
 # its first finding and the others still run. Exits 1 when anything was
 # found. Add each finding, once fixed, to fuzz/regressions/<target>/.
-#   scripts/fuzz-campaign.sh SECONDS [TARGET...]   (targets: settingsfile picture worddraw)
+#   scripts/fuzz-campaign.sh SECONDS [TARGET...]   (targets: settingsfile worddraw)
 set -eu
 cd "$(dirname "$0")/.."
 [ $# -ge 1 ] || { echo "usage: $0 SECONDS [TARGET...]" >&2; exit 2; }
 seconds=$1
 shift
-[ $# -ge 1 ] || set -- settingsfile picture worddraw
+[ $# -ge 1 ] || set -- settingsfile worddraw
 
 cmake --preset fuzz
 for target in "$@"; do
