@@ -1,6 +1,6 @@
 #include "pictureloader.h"
 
-#include "regularfile.h"
+#include "regularonly.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -54,7 +54,7 @@ constexpr int kAllocationLimit = int(qint64(kMaxSide) * kMaxSide * 4 / (1024 * 1
 Result load(const QString &path)
 {
     QFile file;
-    if (!RegularFile::openForReading(file, path))
+    if (!RegularOnly::openForReading(file, path))
         return {{}, QStringLiteral("Ne peut ouvrir le fichier %1.").arg(path)};
 
     const Result invalid{{}, QStringLiteral("Image bitmap incorrecte.")};

@@ -1,6 +1,6 @@
 #include "settingsfile.h"
 
-#include "regularfile.h"
+#include "regularonly.h"
 #include "wholefile.h"
 
 #include <QFile>
@@ -144,7 +144,7 @@ void ChargeParametres(const QString &path, GameSettings &settings, TurnState &tu
 {
     // A pipe or a device in place of the file would block the start-up.
     QFile file;
-    if (!RegularFile::openForReading(file, path)) {
+    if (!RegularOnly::openForReading(file, path)) {
         beep();
         return;
     }

@@ -32,7 +32,7 @@ void ChargeParametres(const QString &path, GameSettings &settings, TurnState &tu
 // Replaces the file as a whole, never leaving it empty or half-written;
 // beeps once if it cannot be written (a file marked read-only, a folder that
 // takes no new file, a write that fails, something other than a regular
-// file in its place), and the old contents then stay.
+// file in its place, a loop of links), and the old contents then stay.
 void SauveParametres(const QString &path, const GameSettings &settings, TurnState &turn, const Beep &beep);
 
 } // namespace SettingsFile

@@ -1,32 +1,19 @@
 #include "wholefile.h"
 
-#include "regularfile.h"
+#include "regularonly.h"
 
-#include <QFileInfo>
 #include <QSaveFile>
 
 namespace WholeFile {
 
-namespace {
-
-// The file a save replaces: the end of a chain of links, as an editor would.
-QString finalPath(const QString &path)
-{
-    QFileInfo info(path);
-    for (int depth = 0; depth < 32 && info.isSymLink(); ++depth)
-        info.setFile(info.symLinkTarget());
-    return info.isSymLink() ? path : info.filePath();
-}
-
-} // namespace
-
 bool replace(const QString &path, const QByteArray &contents)
 {
-    const QString target = finalPath(path);
-    // QSaveFile would rename its new file over a pipe or a device as well.
-    if (RegularFile::existsButNotRegular(target))
+    // QSaveFile follows a chain of links to the file at its end by itself,
+    // but it would rename its new file over a pipe or a device, and over the
+    // first link of a loop, which then becomes a regular file.
+    if (RegularOnly::cannotHoldFile(path))
         return false;
-    QSaveFile file(target);
+    QSaveFile file(path);
     // Unbuffered, so that a write the disk refuses fails here rather than in
     // the flush inside commit(), which would not tell; commit() then syncs,
     // and renames only when every byte was written. The new file takes the

@@ -10,10 +10,11 @@ namespace WholeFile {
 
 /* Writes `contents` to a new file beside `path` and renames it over `path`
    once every byte is written and synced. False, with `path` untouched and no
-   new file left behind, when any step fails or when `path` exists as
-   something other than a regular file (a pipe, a socket, a device, a
-   folder), which is never opened nor replaced. A symbolic link is followed:
-   its target is the file replaced. Never blocks on a pipe. */
+   new file left behind, when any step fails or when `path` cannot hold a
+   regular file (a pipe, a socket, a device, a folder, a loop of links),
+   which is never opened nor replaced. A chain of links is followed: the
+   file at its end is the one replaced, and the links stay. Never blocks on
+   a pipe. */
 bool replace(const QString &path, const QByteArray &contents);
 
 } // namespace WholeFile

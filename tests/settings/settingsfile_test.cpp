@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -33,7 +34,8 @@ private slots:
     void load_data();
     void load();
     void saveReplacesTheWholeFile();
-    void saveThroughALinkReplacesItsTarget();
+    void saveKeepsTheLinks_data();
+    void saveKeepsTheLinks();
     void notARegularFileBeepsOnceEachWay_data();
     void notARegularFileBeepsOnceEachWay();
     void failedWriteKeepsTheOldFile_data();
@@ -298,32 +300,59 @@ void SettingsFileTest::saveReplacesTheWholeFile()
 #endif
 }
 
-// A settings file kept elsewhere through a link stays linked.
-void SettingsFileTest::saveThroughALinkReplacesItsTarget()
+void SettingsFileTest::saveKeepsTheLinks_data()
 {
 #ifndef Q_OS_UNIX
     QSKIP("made with POSIX calls");
 #else
+    QTest::addColumn<QStringList>("links"); // link, target, link, target...
+    QTest::addColumn<QString>("file");      // at the end of the chain; empty for a loop
+    const QString settings = SettingsFile::kFileName;
+    const QString elsewhere = QStringLiteral("elsewhere.dat");
+    const QString middle = QStringLiteral("middle.dat");
+    const QString other = QStringLiteral("other.dat");
+    QTest::newRow("a link") << QStringList{settings, elsewhere} << elsewhere;
+    QTest::newRow("a chain of two links") << QStringList{settings, middle, middle, elsewhere} << elsewhere;
+    // Such a file cannot be opened: one beep each way, and nothing changes.
+    QTest::newRow("a loop of two links") << QStringList{settings, other, other, settings} << QString();
+#endif
+}
+
+// A settings file kept elsewhere through links stays linked: the save
+// replaces the file at the end of the chain.
+void SettingsFileTest::saveKeepsTheLinks()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("made with POSIX calls");
+#else
+    QFETCH(QStringList, links);
+    QFETCH(QString, file);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString target = dir.filePath(QStringLiteral("elsewhere.dat"));
-    const QString path = dir.filePath(SettingsFile::kFileName);
-    {
-        QFile f(target);
+    if (!file.isEmpty()) {
+        QFile f(dir.filePath(file));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("3212");
     }
-    QVERIFY(QFile::link(target, path));
+    for (qsizetype i = 0; i < links.size(); i += 2)
+        QVERIFY(QFile::link(dir.filePath(links[i + 1]), dir.filePath(links[i])));
+    const auto everything = QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden;
+    const QStringList entries = QDir(dir.path()).entryList(everything);
+    const QString path = dir.filePath(SettingsFile::kFileName);
     GameSettings s;
     TurnState t;
-    t.NumeroMot = 123;
     int beeps = 0;
+    SettingsFile::ChargeParametres(path, s, t, [&] { ++beeps; });
+    QCOMPARE(beeps, file.isEmpty() ? 1 : 0);
+    QCOMPARE(int(s.StyleCaracteres), file.isEmpty() ? 1 : 3);
+    t.NumeroMot = 123;
     SettingsFile::SauveParametres(path, s, t, [&] { ++beeps; });
-    QCOMPARE(beeps, 0);
-    QVERIFY(QFileInfo(path).isSymLink());
-    QCOMPARE(contents(target), QByteArray("1101241112300000000000000000000000000000000"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden),
-             (QStringList{QStringLiteral("elsewhere.dat"), SettingsFile::kFileName}));
+    QCOMPARE(beeps, file.isEmpty() ? 2 : 0);
+    for (qsizetype i = 0; i < links.size(); i += 2)
+        QCOMPARE(QFileInfo(dir.filePath(links[i])).symLinkTarget(), dir.filePath(links[i + 1]));
+    QCOMPARE(QDir(dir.path()).entryList(everything), entries);
+    if (!file.isEmpty())
+        QCOMPARE(contents(dir.filePath(file)), QByteArray("32122200123") + QByteArray(25, '0') + "2222222");
 #endif
 }
 

@@ -16,7 +16,7 @@
 // hang the test.
 namespace NonRegularFiles {
 
-enum class Kind { Folder, Fifo, Socket, LinkToFifo, DanglingLink };
+enum class Kind { Folder, Fifo, Socket, LinkToFifo, DanglingLink, LinkLoop };
 
 // Makes `kind` at `path`; a link's target goes beside it.
 inline void make(const QString &path, Kind kind)
@@ -41,11 +41,17 @@ inline void make(const QString &path, Kind kind)
         break;
     }
     case Kind::DanglingLink: (void)::symlink("nowhere", native.constData()); break;
+    case Kind::LinkLoop: { // a link to "other", which links back
+        const QByteArray other = QFile::encodeName(QFileInfo(path).dir().filePath(QStringLiteral("other")));
+        (void)::symlink(other.constData(), native.constData());
+        (void)::symlink(native.constData(), other.constData());
+        break;
+    }
     }
 }
 
 // The file type seen through any link: 'd' folder, 'p' named pipe, 's'
-// socket, '-' regular file, '?' anything else or nothing.
+// socket, '-' regular file, '?' anything else or nothing (a loop of links).
 inline char typeOf(const QString &path)
 {
     struct stat st

@@ -1,4 +1,4 @@
-#include "regularfile.h"
+#include "regularonly.h"
 
 #include <QFileInfo>
 
@@ -9,7 +9,7 @@
 #include <unistd.h>
 #endif
 
-namespace RegularFile {
+namespace RegularOnly {
 
 bool openForReading(QFile &file, const QString &path)
 {
@@ -48,10 +48,21 @@ bool openForReading(QFile &file, const QString &path)
 #endif
 }
 
-bool existsButNotRegular(const QString &path)
+bool cannotHoldFile(const QString &path)
 {
+#ifdef Q_OS_UNIX
+    // One stat() through the links tells both: the type at their end, and a
+    // loop, which QFileInfo reports as a missing file.
+    struct stat st
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return errno == ELOOP;
+    return !S_ISREG(st.st_mode);
+#else
     const QFileInfo info(path);
     return info.exists() && !info.isFile();
+#endif
 }
 
-} // namespace RegularFile
+} // namespace RegularOnly
