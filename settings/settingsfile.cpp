@@ -54,25 +54,11 @@ void limitSizes(GameSettings &s)
     s.TailleMaxi = std::uint8_t(maxi);
 }
 
-QByteArray oneChar(qint32 v)
+// The first `width` characters of the decimal text, a short one padded
+// with "0" in front: 5 gives "05", 150 gives "15", -5 gives "0-5" in three.
+QByteArray digits(qint32 v, int width)
 {
-    return QByteArray::number(v).left(1);
-}
-
-QByteArray twoChars(qint32 v)
-{
-    QByteArray t = QByteArray::number(v);
-    if (t.size() == 1)
-        t.prepend('0');
-    return t.left(2);
-}
-
-QByteArray threeChars(qint32 v)
-{
-    QByteArray t = QByteArray::number(v);
-    while (t.size() < 3)
-        t.prepend('0');
-    return t.left(3);
+    return QByteArray::number(v).rightJustified(width, '0', true);
 }
 
 QByteArray flagChar(bool b)
@@ -121,22 +107,22 @@ QByteArray encode(const GameSettings &s, TurnState &t)
 {
     QByteArray out;
     out.reserve(kRecordSize);
-    out += oneChar(s.StyleCaracteres);
-    out += oneChar(s.TypeExercice);
-    out += twoChars(s.TailleMini);
-    out += twoChars(s.TailleMaxi);
+    out += digits(s.StyleCaracteres, 1);
+    out += digits(s.TypeExercice, 1);
+    out += digits(s.TailleMini, 2);
+    out += digits(s.TailleMaxi, 2);
     out += flagChar(s.MotsAccentues);
     out += flagChar(s.TraitsApparents);
-    out += threeChars(t.NumeroMot);
+    out += digits(t.NumeroMot, 3);
     for (bool m : t.Marques)
         out += flagChar(m);
     out += flagChar(t.ReponduCeTour);
-    out += twoChars(t.ReserveA);
-    out += twoChars(t.ReserveB);
+    out += digits(t.ReserveA, 2);
+    out += digits(t.ReserveB, 2);
     if (t.ReserveC > 99)
         t.ReserveC = 99;
-    out += twoChars(t.ReserveC);
-    out += oneChar(t.ReserveD);
+    out += digits(t.ReserveC, 2);
+    out += digits(t.ReserveD, 1);
     return out;
 }
 
