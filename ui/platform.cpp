@@ -8,10 +8,6 @@
 #include <algorithm>
 #include <cmath>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
 namespace Platform {
 
 void prepareApplication()
@@ -57,16 +53,6 @@ QStringList dialogFontFiles()
     for (const char *file : {"ms_sans_serif.ttf", "tahoma.ttf", "tahomabd.ttf"})
         files << folder + QLatin1String(file);
     return files;
-}
-
-void beep()
-{
-#ifdef Q_OS_WIN
-    // The system's default alert sound, type 0.
-    MessageBeep(0);
-#else
-    QApplication::beep();
-#endif
 }
 
 bool launchPublisherProgram(const QString &program)

@@ -28,9 +28,6 @@ QByteArray wholeScaleFactor(const QByteArray &value);
 // on Linux and compiled into the program on Windows.
 QStringList dialogFontFiles();
 
-// The default alert sound.
-void beep();
-
 // Starts `program` with its own folder as working directory, never through
 // a shell; a program that fails to start is silently ignored. Returns
 // whether it started.

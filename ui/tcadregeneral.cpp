@@ -224,7 +224,8 @@ int TCadreGeneral::timeOfDayMs()
 
 void TCadreGeneral::beep()
 {
-    Platform::beep();
+    // The system's default alert; on Windows Qt plays it by MessageBeep(MB_OK).
+    QApplication::beep();
 }
 
 void TCadreGeneral::showError(const QString &message)
