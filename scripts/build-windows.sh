@@ -260,6 +260,9 @@ VERSION=$(sed -n 's/^project(Lecture VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 # upgrades so).
 if [ "${1:-}" = installers ]; then
     [ $# -eq 4 ] || fail "usage: $0 installers FOLDER VERSION OUTDIR"
+    case "$2" in /*) fail "FOLDER is named from the top of the tree: $2" ;; esac
+    case "$4" in /*) fail "OUTDIR is named from the top of the tree: $4" ;; esac
+    echo "$3" | grep -qx '[0-9][0-9]*\.[0-9][0-9]*\.[0-9][0-9]*' || fail "VERSION is three numbers: $3"
     mkdir -p "$4"
     installers "$2" "$3" "$4"
     exit 0
