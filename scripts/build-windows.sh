@@ -128,8 +128,9 @@ build_qt() {
     src=${LECTURE_QT_SOURCE:-$CACHE/qt6-base-$QT_VERSION-src}
     [ -d "$src" ] || fetch_qt_source "$src"
     build=$CACHE/qt6-mingw-$QT_VERSION-build
-    # Only what this script began: a folder with its mark.
-    rm -rf "$build"
+    # A Qt this script began (its folder has the mark) is emptied; the
+    # build tree of an interrupted build is kept, so that the build resumes
+    # where it stopped.
     [ ! -f "$QT_BEGUN" ] || rm -rf "$QT_PREFIX"
     make_own_folder "$QT_PREFIX"
     touch "$QT_BEGUN"

@@ -30,6 +30,7 @@ stand_in "$repo/scripts/install-deps.sh" '[ -z "$GIVES_QT" ] || touch "$STATE/qt
     stand_in "$work/bin/cmake" 'echo "cmake $*" >>"$STATE/log"
 for a; do case $a in -DCMAKE_INSTALL_PREFIX=*) prefix=${a#*=} ;; -B) next=build ;; *) [ "${next:-}" != build ] || build=$a; next= ;; esac; done
 [ -z "${prefix:-}" ] || { mkdir -p "$build"; echo "$prefix" >"$build/prefix"; }
+[ "$1" != --build ] || ls "$2" >"$STATE/built-from"
 [ "$1" != --install ] || { mkdir -p "$(cat "$2/prefix")/bin"; touch "$(cat "$2/prefix")/bin/Qt6Core.dll"; }
 exit 0'
 }
@@ -65,7 +66,7 @@ someone's folder is refused and kept|mkdir -p $W/opt/qt-win/bin; echo mine >$W/o
 an empty folder of someone's is refused|mkdir -p $W/opt/empty|LECTURE_WIN_QT=$W/opt/empty|1|left as it is|[ -d $W/opt/empty ] && [ ! -e $W/opt/empty/.lecture-qt-building ]
 a file of that name is refused|mkdir -p $W/opt; echo mine >$W/opt/qt|LECTURE_WIN_QT=$W/opt/qt|1|holds no Qt built by this script|[ "$(cat $W/opt/qt)" = mine ]
 a link to someone's folder is refused|mkdir -p $W/opt/real; echo mine >$W/opt/real/keep.txt; mkdir -p $W/opt/real/x; ln -s real $W/opt/link; touch $W/opt/real/.lecture-qt-building|LECTURE_WIN_QT=$W/opt/link|1|holds no Qt built by this script|[ -f $W/opt/real/keep.txt ] && [ -L $W/opt/link ]
-a Qt this script began is begun again|mkdir -p $W/src $W/q/bin; touch $W/src/CMakeLists.txt $W/q/.lecture-qt-building $W/q/bin/half.dll|LECTURE_WIN_QT=$W/q|0|Building Qt 6.4.2|[ -f $W/q/.lecture-qt-built ] && [ ! -e $W/q/bin/half.dll ] && [ -f $W/q/bin/Qt6Core.dll ]
+a Qt this script began is emptied, its build resumed|mkdir -p $W/src $W/q/bin $CACHE/qt6-mingw-6.4.2-build; touch $W/src/CMakeLists.txt $W/q/.lecture-qt-building $W/q/bin/half.dll $CACHE/qt6-mingw-6.4.2-build/done.obj|LECTURE_WIN_QT=$W/q|0|Building Qt 6.4.2|[ -f $W/q/.lecture-qt-built ] && [ ! -e $W/q/bin/half.dll ] && [ -f $W/q/bin/Qt6Core.dll ] && grep -q done.obj $W/state/built-from
 a Qt built earlier is used as it is|mkdir -p $W/q; touch $W/q/.lecture-qt-built $W/q/mine|LECTURE_WIN_QT=$W/q|0|built earlier|[ -f $W/q/mine ] && ! grep -q cmake $W/state/log 2>/dev/null
 a new folder's parent keeps its owner|mkdir -p $W/src $W/opt; touch $W/src/CMakeLists.txt|LECTURE_WIN_QT=$W/opt/qt-win FAKE_ID=1000|0|Building Qt 6.4.2|[ "$(stat -c %u $W/opt)" = "$(stat -c %u $W)" ] && [ -f $W/opt/qt-win/.lecture-qt-built ]
 a source folder that is none is refused|mkdir -p $W/src; echo mine >$W/src/notes.txt||1|is no unpacked qt6-base source|[ "$(cat $W/src/notes.txt)" = mine ] && [ ! -e $CACHE ]
