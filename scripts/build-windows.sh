@@ -1,13 +1,18 @@
 #!/bin/sh
 # Builds Lecture for 64-bit Windows on Debian 12, from Debian's packages only:
-# the installer build-windows/Lecture-<version>-setup.exe, the portable
+# the installer build-windows/Lecture-<version>-setup.exe, the package for
+# deployment build-windows/Lecture-<version>.msi, the portable
 # build-windows/Lecture-<version>-windows.zip and the folder they are made
 # from, build-windows/Lecture/.
 #
 # Qt for Windows is cross-built once from Debian's own qt6-base source, at the
 # version of the machine's Qt (whose tools it uses), and kept outside the tree:
 #   LECTURE_WIN_QT     where that Qt is installed, or was by an earlier run
-#                      (default /var/cache/lecture/qt6-mingw-<version>)
+#                      (default /var/cache/lecture/qt6-mingw-<version>); a
+#                      folder that exists and holds no Qt built here is
+#                      refused, never emptied
+#   LECTURE_CACHE      the script's own folder for Qt's source, build tree and
+#                      log (default /var/cache/lecture)
 #   LECTURE_QT_SOURCE  an unpacked qt6-base source to build it from, instead of
 #                      fetching Debian's source package
 #   LECTURE_JOBS       parallel build jobs (default: the number of cores)
@@ -17,11 +22,17 @@
 set -eu
 cd "$(dirname "$0")/.."
 ROOT=$(pwd)
+. scripts/lib/mingw.sh
 
 if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
 APT_GET="apt-get -o DPkg::Lock::Timeout=900"
 JOBS=${LECTURE_JOBS:-$(nproc)}
-MINGW=x86_64-w64-mingw32
+CACHE=${LECTURE_CACHE:-/var/cache/lecture}
+
+fail() {
+    echo "build-windows: $*" >&2
+    exit 1
+}
 
 install_packages() {
     # The full group first, so that its packages keep their recommended
@@ -30,11 +41,26 @@ install_packages() {
     scripts/install-deps.sh windows
 }
 
-# The machine's Qt, whose moc, rcc and uic the cross build runs.
-QT_DEB_VERSION=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)
-QT_VERSION=${QT_DEB_VERSION%%+*}
-QT_PREFIX=${LECTURE_WIN_QT:-/var/cache/lecture/qt6-mingw-$QT_VERSION}
-QT_STAMP=$QT_PREFIX/.lecture-qt-built
+# The machine's Qt, whose moc, rcc and uic the cross build runs; read once
+# the packages are in place, as a fresh machine has none before.
+read_qt_version() {
+    QT_DEB_VERSION=$(machine_qt_deb_version)
+    QT_VERSION=${QT_DEB_VERSION%%+*}
+    [ -n "$QT_VERSION" ] || fail "qt6-base-dev is not installed"
+    QT_PREFIX=${LECTURE_WIN_QT:-$CACHE/qt6-mingw-$QT_VERSION}
+    # A finished Qt, and one this script began: only that one may be
+    # emptied and begun again.
+    QT_STAMP=$QT_PREFIX/.lecture-qt-built
+    QT_BEGUN=$QT_PREFIX/.lecture-qt-building
+}
+
+# make_own_folder DIR: makes DIR, with sudo where its parent is not the
+# caller's to write, and gives it (that folder alone) to the caller.
+make_own_folder() {
+    if mkdir -p "$1" 2>/dev/null; then return 0; fi
+    [ -n "$SUDO" ] || fail "cannot make $1"
+    $SUDO mkdir -p "$1" && $SUDO chown "$(id -u):$(id -g)" "$1" || fail "cannot make $1"
+}
 
 # Writes, into folder $1, the machine's apt sources with every binary entry
 # turned into a source entry. The project names no host: the machine's own
@@ -87,14 +113,27 @@ build_qt() {
         echo "Qt for Windows: $QT_PREFIX (built earlier)"
         return 0
     fi
-    [ -n "$QT_VERSION" ] || { echo "qt6-base-dev is not installed" >&2; exit 1; }
-    cache=$(dirname "$QT_PREFIX")
-    $SUDO mkdir -p "$cache"
-    [ -z "$SUDO" ] || $SUDO chown "$(id -u):$(id -g)" "$cache"
-    src=${LECTURE_QT_SOURCE:-$cache/qt6-base-$QT_VERSION-src}
+    if [ -e "$QT_PREFIX" ] || [ -L "$QT_PREFIX" ]; then
+        [ -f "$QT_BEGUN" ] && [ ! -L "$QT_PREFIX" ] ||
+            fail "$QT_PREFIX already exists and holds no Qt built by this script; it is left as it is. Set LECTURE_WIN_QT to a new folder, or to one this script built."
+    fi
+    if [ -n "${LECTURE_QT_SOURCE:-}" ]; then
+        [ -f "$LECTURE_QT_SOURCE/CMakeLists.txt" ] || fail "LECTURE_QT_SOURCE=$LECTURE_QT_SOURCE is no unpacked qt6-base source"
+    fi
+    if [ ! -d "$CACHE" ]; then
+        make_own_folder "$CACHE"
+    elif [ ! -w "$CACHE" ]; then
+        fail "$CACHE is not writable; run as root or with sudo"
+    fi
+    src=${LECTURE_QT_SOURCE:-$CACHE/qt6-base-$QT_VERSION-src}
     [ -d "$src" ] || fetch_qt_source "$src"
-    build=$cache/qt6-mingw-$QT_VERSION-build
-    rm -rf "$build" "$QT_PREFIX"
+    build=$CACHE/qt6-mingw-$QT_VERSION-build
+    # A Qt this script began (its folder has the mark) is emptied; the
+    # build tree of an interrupted build is kept, so that the build resumes
+    # where it stopped.
+    [ ! -f "$QT_BEGUN" ] || rm -rf "$QT_PREFIX"
+    make_own_folder "$QT_PREFIX"
+    touch "$QT_BEGUN"
     echo "Building Qt $QT_VERSION for Windows into $QT_PREFIX (log: $build.log)"
     start=$(date +%s)
     # tabletevent: the repacked source has no wintab, nor MinGW its header.
@@ -124,6 +163,7 @@ build_qt() {
     } >"$build.log" 2>&1 || { tail -n 40 "$build.log" >&2; exit 1; }
     echo "Qt for Windows built in $(( ($(date +%s) - start) / 60 )) min"
     touch "$QT_STAMP"
+    rm -f "$QT_BEGUN"
     rm -rf "$build"
 }
 
@@ -155,7 +195,7 @@ dll_closure() {
             for dll in $($MINGW-objdump -p "$file" | sed -n 's/^[[:space:]]*DLL Name: //p'); do
                 case " $seen " in *" $dll "*) continue ;; esac
                 seen="$seen $dll"
-                for dir in "$QT_PREFIX/bin" /usr/lib/gcc/$MINGW/12-posix /usr/$MINGW/lib; do
+                for dir in "$QT_PREFIX/bin" $RUNTIME_DIRS; do
                     if [ -f "$dir/$dll" ]; then
                         echo "$dir/$dll"
                         next="$next $dir/$dll"
@@ -187,36 +227,54 @@ lay_out() {
     cp /usr/share/doc/fonts-wine/copyright "$dir/licences/Wine-fonts.txt"
 }
 
-# The installer and the zip, both from the laid-out folder.
+# installers FOLDER VERSION OUTDIR: the setup and the MSI package of the
+# laid-out FOLDER at VERSION, into OUTDIR (folders named from the top of the
+# tree: wixl reads no absolute names). Both install the files of one list.
+installers() {
+    lists=$3/installer-lists-$2
+    rm -rf "$lists"
+    scripts/lib/installer-lists.sh "$1" "$lists"
+    size_kb=$(du -sk "$1" "$lists/INSTALLED-FILES.txt" | awk '{ kb += $1 } END { print kb }')
+    makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$2" -DOUTFILE="$ROOT/$3/Lecture-$2-setup.exe" \
+        -DFILES="$ROOT/$lists/installer-files.nsh" -DREMOVE="$ROOT/$lists/installer-remove.nsh" \
+        -DSIZE_KB="$size_kb" -DICON="$ROOT/$OUT/lecture.ico" data/windows/lecture.nsi
+    wixl -a x64 -D Version="$2" -D Icon="$OUT/lecture.ico" -D SizeKb="$size_kb" \
+        -o "$3/Lecture-$2.msi" data/windows/lecture.wxs "$lists/installer-files.wxs"
+}
+
+# The installers and the zip, all from the laid-out folder.
 package() {
-    dir=$OUT/Lecture
-    setup=$OUT/Lecture-$VERSION-setup.exe
+    installers "$OUT/Lecture" "$VERSION" "$OUT"
     zip=$OUT/Lecture-$VERSION-windows.zip
-    # What the installer puts in place, and so what its uninstaller removes.
-    files=$OUT/installer-files.nsh
-    remove=$OUT/installer-remove.nsh
-    (cd "$dir" && find . -type d | sort) | while read -r sub; do
-        printf 'SetOutPath "$INSTDIR%s"\n' "$(printf '%s' "${sub#.}" | tr / '\\')"
-        find "$ROOT/$dir/$sub" -maxdepth 1 -type f | sort | sed 's|.*|File "&"|'
-    done >"$files"
-    (cd "$dir" && find . -type f | sort) | sed 's|^\./||; s|/|\\|g; s|.*|Delete "$INSTDIR\\&"|' >"$remove"
-    (cd "$dir" && find . -mindepth 1 -type d | sort -r) | sed 's|^\./||; s|/|\\|g; s|.*|RMDir "$INSTDIR\\&"|' >>"$remove"
-    size_kb=$(du -sk "$dir" | cut -f1)
-    makensis -V2 -DVERSION="$VERSION" -DOUTFILE="$ROOT/$setup" -DFILES="$ROOT/$files" \
-        -DREMOVE="$ROOT/$remove" -DSIZE_KB="$size_kb" -DICON="$ROOT/$OUT/lecture.ico" \
-        data/windows/lecture.nsi
     rm -f "$zip"
     (cd "$OUT" && zip -qr9 "$(basename "$zip")" Lecture)
-    echo "$setup: $(du -k "$setup" | cut -f1) kB"
-    echo "$zip: $(du -k "$zip" | cut -f1) kB"
+    for f in "$OUT/Lecture-$VERSION-setup.exe" "$OUT/Lecture-$VERSION.msi" "$zip"; do
+        echo "$f: $(du -k "$f" | cut -f1) kB"
+    done
 }
 
 OUT=build-windows
 VERSION=$(sed -n 's/^project(Lecture VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
+# scripts/build-windows.sh installers FOLDER VERSION OUTDIR: only the
+# installers of a folder laid out earlier (check-windows.sh makes its
+# upgrades so).
+if [ "${1:-}" = installers ]; then
+    [ $# -eq 4 ] || fail "usage: $0 installers FOLDER VERSION OUTDIR"
+    case "$2" in /*) fail "FOLDER is named from the top of the tree: $2" ;; esac
+    case "$4" in /*) fail "OUTDIR is named from the top of the tree: $4" ;; esac
+    echo "$3" | grep -qx '[0-9][0-9]*\.[0-9][0-9]*\.[0-9][0-9]*' || fail "VERSION is three numbers: $3"
+    mkdir -p "$4"
+    installers "$2" "$3" "$4"
+    exit 0
+fi
+
 install_packages
+read_qt_version
 build_qt
 [ "${1:-}" = qt ] && exit 0
+RUNTIME_DIRS=$(mingw_runtime_dirs)
+[ -n "$RUNTIME_DIRS" ] || fail "$MINGW-g++-posix finds no libstdc++-6.dll"
 mkdir -p "$OUT"
 build_native_parts
 build_game

@@ -12,7 +12,7 @@
 #         and fuzzers (clang), valgrind, the install and package checks,
 #         the benchmarks' library, and what check-install.sh --system drives
 #   windows  what scripts/build-windows.sh and check-windows.sh add to the
-#         full group: the MinGW-w64 cross compilers, NSIS, Wine, ninja, zip
+#         full group: the MinGW-w64 cross compilers, NSIS, wixl, Wine, ninja, zip
 set -eu
 
 RUN="cmake g++ make pkg-config
@@ -25,7 +25,7 @@ libbenchmark-dev clang libclang-rt-14-dev clang-tidy valgrind
 desktop-file-utils appstream dpkg-dev file lintian man-db xvfb xdotool imagemagick"
 WINDOWS="$FULL
 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-mingw-w64-x86-64-dev nsis wine wine64 ninja-build zip unzip"
+mingw-w64-x86-64-dev nsis wixl wine wine64 ninja-build zip unzip"
 
 usage() {
     echo "usage: $0 [run|test|full|windows] | --list run|test|full|windows" >&2

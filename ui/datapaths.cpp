@@ -42,11 +42,16 @@ Layout nativeLayout()
 QString installedDataDir(const QString &executableDir, Layout layout)
 {
     if (layout == Layout::Installer) {
-        // The uninstaller tells an installed copy from an unpacked one,
-        // which keeps its settings beside it.
+        // What an installer leaves beside the program tells an installed
+        // copy from an unpacked one, which keeps its settings beside it: the
+        // list of installed files both installers put there, or the setup's
+        // uninstaller alone, as the first setup left it.
         const QDir dir(executableDir);
-        return QFileInfo(dir.filePath(QStringLiteral("uninstall.exe"))).isFile() ? QDir::cleanPath(executableDir)
-                                                                                 : QString();
+        for (const char *mark : {"INSTALLED-FILES.txt", "uninstall.exe"}) {
+            if (QFileInfo(dir.filePath(QLatin1String(mark))).isFile())
+                return QDir::cleanPath(executableDir);
+        }
+        return {};
     }
     // Relative to the executable so that any installation prefix works.
     return QDir::cleanPath(executableDir + QStringLiteral("/../share/lecture"));

@@ -20,8 +20,9 @@ namespace DataPaths {
 
 // How an installed copy is laid out: under a prefix, the program in
 // <prefix>/games and its pictures in <prefix>/share/lecture, as Debian
-// installs it; or by the Windows installer, the program, images/ and the
-// installer's uninstall.exe side by side in one folder.
+// installs it; or by a Windows installer (the setup or the MSI package),
+// the program, images/ and the installer's INSTALLED-FILES.txt side by side
+// in one folder.
 enum class Layout { Prefix, Installer };
 
 // The layout of this system's installed copies.

@@ -36,13 +36,11 @@ windows_path() {
     printf 'Z:%s' "$1" | tr / '\\'
 }
 
-if [ -z "${LECTURE_WIN_QT:-}" ]; then
-    qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)
-    LECTURE_WIN_QT=/var/cache/lecture/qt6-mingw-${qt_version%%+*}
-fi
+. "$here/mingw.sh"
+LECTURE_WIN_QT=${LECTURE_WIN_QT:-$(default_win_qt)}
 if [ -z "${LECTURE_WINE_BARE:-}" ]; then
     winepath=""
-    for d in "$LECTURE_WIN_QT/bin" /usr/lib/gcc/x86_64-w64-mingw32/12-posix /usr/x86_64-w64-mingw32/lib; do
+    for d in "$LECTURE_WIN_QT/bin" $(mingw_runtime_dirs); do
         winepath="$winepath${winepath:+;}$(windows_path "$d")"
     done
     export WINEPATH="$winepath${WINEPATH:+;$WINEPATH}"

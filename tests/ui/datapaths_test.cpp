@@ -48,7 +48,7 @@ void DataPathsTest::choose_data()
     QTest::addColumn<bool>("useInstalled");
     QTest::addColumn<QString>("publisher");   // the velune.exe started: "work", "installed" or none
     QTest::addColumn<int>("layout");          // DataPaths::Layout
-    QTest::addColumn<QString>("uninstaller"); // beside the program, or none
+    QTest::addColumn<QString>("uninstaller"); // the installer's mark beside the program, or none
 
     const int none = int(Pictures::None), folder = int(Pictures::Folder), file = int(Pictures::File);
     const int photos = int(Pictures::Photos);
@@ -74,10 +74,15 @@ void DataPathsTest::choose_data()
     // The Windows installer's folder: program, pictures and uninstaller together.
     const int installer = int(DataPaths::Layout::Installer);
     QTest::newRow("installer copy") << none << folder << "Lecture" << true << true << "installed" << installer
-                                    << "uninstall.exe";
+                                    << "INSTALLED-FILES.txt";
+    // The first setup left only its uninstaller; the MSI package has none.
+    QTest::newRow("first setup's copy") << none << folder << "Lecture" << true << true << "installed" << installer
+                                        << "uninstall.exe";
+    QTest::newRow("installed-files list is a folder")
+        << none << folder << "Lecture" << true << false << QString() << installer << "INSTALLED-FILES.txt/";
     // Its menu entry starts it in its own folder, which is no place for settings.
     QTest::newRow("installer copy started in its folder")
-        << -1 << folder << "Lecture" << true << true << "installed" << installer << "uninstall.exe";
+        << -1 << folder << "Lecture" << true << true << "installed" << installer << "INSTALLED-FILES.txt";
     QTest::newRow("unpacked copy started in its folder")
         << -1 << folder << "Lecture" << true << false << "work" << installer << QString();
     QTest::newRow("unpacked copy started elsewhere")
