@@ -302,6 +302,14 @@ private slots:
                                               << "TIREBOUC";
         QTest::newRow("booties and slippers") << "CHAUSSON"
                                               << "PANTOUFL";
+        QTest::newRow("gloves and mittens") << "GANTS"
+                                            << "MOUFLES";
+        QTest::newRow("goldfish and aquarium") << "PO_ROUGE"
+                                               << "AQUARIUM";
+        QTest::newRow("towel and tea towel") << "SERVIETT"
+                                             << "TORCHON";
+        QTest::newRow("towel and wash mitt") << "SERVIETT"
+                                             << "GANTDETO";
     }
     void lookAlikesDifferInColour()
     {
@@ -312,6 +320,43 @@ private slots:
         QVERIFY(a.isValid() && b.isValid());
         const double distance = std::hypot(a.red() - b.red(), a.green() - b.green(), a.blue() - b.blue());
         QVERIFY2(distance > 60, qPrintable(QStringLiteral("mean colours only %1 apart").arg(distance)));
+    }
+
+    // The four ways share a board: each is told apart by its coloured arrow
+    // and letter, which must lie on the side it names (the grey rose is
+    // left out by its lack of colour).
+    void compassWayPointsToItsSide_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QPoint>("side");
+        QTest::newRow("north") << "NORD" << QPoint(0, -1);
+        QTest::newRow("south") << "SUD" << QPoint(0, 1);
+        QTest::newRow("east") << "EST" << QPoint(1, 0);
+        QTest::newRow("west") << "OUEST" << QPoint(-1, 0);
+    }
+    void compassWayPointsToItsSide()
+    {
+        QFETCH(QString, key);
+        QFETCH(QPoint, side);
+        const QImage image(kOutput + QLatin1Char('/') + key + QStringLiteral(".bmp"), "bmp");
+        QVERIFY(!image.isNull());
+        const QRect art = Card::kArtRect;
+        QPointF sum;
+        int count = 0;
+        for (int y = art.top(); y <= art.bottom(); ++y)
+            for (int x = art.left(); x <= art.right(); ++x) {
+                const QColor colour = image.pixelColor(x, y);
+                if (colour.hsvSaturation() > 120 && colour.value() > 60) {
+                    sum += QPointF(x, y);
+                    ++count;
+                }
+            }
+        QVERIFY(count > 0);
+        const QPointF offset = sum / count - QPointF(art.center());
+        const double along = offset.x() * side.x() + offset.y() * side.y();
+        const double across = std::abs(offset.x() * side.y() - offset.y() * side.x());
+        QVERIFY2(along > 4 && across < 3,
+                 qPrintable(QStringLiteral("colour centred %1 along, %2 across").arg(along).arg(across)));
     }
 
     // Two keys with the same picture make a turn that cannot be answered.
