@@ -78,8 +78,8 @@ one of three kinds of source:
 
 FOOTER = """
 Changes listed above are treatments of the generator (see
-assets/pictures/README.md): mirror, hue, tint, gray, rotate, place, and
-add/under (another source drawn in).
+assets/pictures/README.md): mirror, hue, tint, gray, rotate, outline, place,
+and add/under (another source drawn in).
 """
 
 if __name__ == '__main__':

@@ -46,6 +46,8 @@ static bool applyOp(QImage &art, const TreatmentOp &op, const QString &sourcesDi
         art = grayed(art);
     else if (op.name == QLatin1String("rotate"))
         art = rotated(art, op.argument.toDouble());
+    else if (op.name == QLatin1String("outline"))
+        art = outlined(art, QColor(op.argument));
     else if (op.name == QLatin1String("add") || op.name == QLatin1String("under")) {
         QString source;
         const QRect place = parsePlacement(op.argument, &source);

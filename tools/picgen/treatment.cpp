@@ -7,14 +7,15 @@
 static const QSet<QString> kBareOps = {QStringLiteral("plain"), QStringLiteral("mirror"), QStringLiteral("flip"),
                                        QStringLiteral("gray")};
 static const QSet<QString> kArgOps = {QStringLiteral("place"),  QStringLiteral("hue"), QStringLiteral("tint"),
-                                      QStringLiteral("rotate"), QStringLiteral("add"), QStringLiteral("under")};
+                                      QStringLiteral("rotate"), QStringLiteral("add"), QStringLiteral("under"),
+                                      QStringLiteral("outline")};
 
 static QString checkArgument(const TreatmentOp &op)
 {
     bool ok = true;
     if (op.name == QLatin1String("hue") || op.name == QLatin1String("rotate"))
         op.argument.toDouble(&ok);
-    else if (op.name == QLatin1String("tint"))
+    else if (op.name == QLatin1String("tint") || op.name == QLatin1String("outline"))
         ok = op.argument.startsWith(QLatin1Char('#')) && QColor::isValidColorName(op.argument);
     else if (op.name == QLatin1String("place")) {
         QString source;
@@ -126,6 +127,26 @@ QImage rotated(const QImage &art, qreal degrees)
     painter.translate(art.width() / 2.0, art.height() / 2.0);
     painter.rotate(degrees);
     painter.translate(-art.width() / 2.0, -art.height() / 2.0);
+    painter.drawImage(0, 0, art);
+    return image;
+}
+
+QImage outlined(const QImage &art, const QColor &colour)
+{
+    // The art's silhouette in the one colour, laid one pixel out in the eight
+    // directions behind it: a ring that follows the antialiased edge.
+    QImage silhouette = art.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QPainter fill(&silhouette);
+    fill.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    fill.fillRect(silhouette.rect(), colour);
+    fill.end();
+    QImage image(art.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (dx != 0 || dy != 0)
+                painter.drawImage(dx, dy, silhouette);
     painter.drawImage(0, 0, art);
     return image;
 }

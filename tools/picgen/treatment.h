@@ -18,6 +18,8 @@
 //                          lightness of the art kept
 //   gray                   remove colour
 //   rotate=DEG             turn the art clockwise about its centre
+//   outline=#RRGGBB        a one-pixel ring of the colour round the art, for
+//                          pale art that would fade into the white card
 //   add=SOURCE@X,Y,W       draw a second source on top, W x W at X,Y
 //   under=SOURCE@X,Y,W     the same, behind what is there
 struct TreatmentOp
@@ -42,3 +44,4 @@ QImage hueShifted(const QImage &art, int degrees);
 QImage tinted(const QImage &art, const QColor &target);
 QImage grayed(const QImage &art);
 QImage rotated(const QImage &art, qreal degrees);
+QImage outlined(const QImage &art, const QColor &colour);
