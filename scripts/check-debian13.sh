@@ -138,7 +138,10 @@ inside 'rm -f /etc/apt/apt.conf.d/docker-clean; echo "Binary::apt::APT::Keep-Dow
 t=$(date +%s)
 if [ "$mode" = test ]; then
     inside 'cd /root/lecture && scripts/install-deps.sh run && scripts/install-deps.sh test' \
-        || fail "install-deps.sh run, test"
+        >"$root/root/install.log" 2>&1 || { tail -n 40 "$root/root/install.log" >&2; fail "install-deps.sh run, test"; }
+    grep '^Installing' "$root/root/install.log"
+    # The layout check reads the file list from git, as in a checkout.
+    inside 'cd /root/lecture && git init -q && git add -A' || fail "git add"
     say "run and test groups installed in $(($(date +%s) - t)) s; $(inside 'dpkg-query -W | wc -l') packages"
     inside 'cd /root/lecture && scripts/install-deps.sh test && echo "Qt $(dpkg-query -W -f="\${Version}" qt6-base-dev), CMake $(cmake --version | head -n1 | cut -d" " -f3), $(g++ --version | head -n1)"'
     t=$(date +%s)
