@@ -37,7 +37,12 @@ say "$(basename "$program"): $(file -b "$exe" | cut -d, -f1-2)"
 
 start_xvfb 1024x768x24
 home=$work/home
-mkdir -p "$home"
+settings=$home/.local/share/Lecture/imolectu.dat
+# Mode 2, where a click draws its mark (the default mode marks the answer
+# by itself); dated in the past, so that the quit button's save shows.
+mkdir -p "$(dirname "$settings")"
+printf '1203060110000000000000000000000000000000000' >"$settings"
+touch -d '2000-01-01' "$settings"
 # qemu finds the arm64 loader and libraries in their multiarch places under /.
 (cd "$home" && env -u XDG_DATA_HOME -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u QT_QPA_PLATFORM \
     HOME="$home" qemu-aarch64 -L / "$exe" >"$work/lecture.log" 2>&1) &
@@ -73,6 +78,6 @@ while kill -0 "$app" 2>/dev/null; do
     t=$((t + 1)); [ "$t" -le 150 ] || fail "Lecture did not quit"; sleep 0.2
 done
 app=""
-settings=$home/.local/share/Lecture/imolectu.dat
-[ -f "$settings" ] || { cat "$work/lecture.log" >&2; fail "no settings file after quitting"; }
-say "quit button: wrote $(wc -c <"$settings") bytes to ~/.local/share/Lecture/imolectu.dat"
+[ "$(stat -c %Y "$settings")" -gt "$(date -d '2001-01-01' +%s)" ] \
+    || { cat "$work/lecture.log" >&2; fail "the settings file was not written on quitting"; }
+say "quit button: wrote $(wc -c <"$settings") bytes to ~/.local/share/Lecture/imolectu.dat: $(cat "$settings")"

@@ -104,10 +104,10 @@ cat "$work/contents"
 grep -qx './usr/games/lecture' "$work/contents" || fail "no /usr/games/lecture in $program"
 ! grep -q '^\./usr/share/lecture/' "$work/contents" || fail "pictures in the program package"
 dpkg-deb -c "$data" | awk '{print $6}' > "$work/data-contents"
-bmps=$(grep -c '^\./usr/share/lecture/images/[A-Z0-9]*\.bmp$' "$work/data-contents" || true)
+bmps=$(grep -c '^\./usr/share/lecture/images/[A-Z0-9_]*\.bmp$' "$work/data-contents" || true)
 [ "$bmps" -eq 608 ] || fail "lecture-data holds $bmps pictures"
 grep -qx './usr/share/lecture/PICTURES-NOTICES.txt' "$work/data-contents" || fail "no picture notices in lecture-data"
-others=$(grep -v '^\./usr/share/lecture/images/[A-Z0-9]*\.bmp$' "$work/data-contents" |
+others=$(grep -v '^\./usr/share/lecture/images/[A-Z0-9_]*\.bmp$' "$work/data-contents" |
     grep -Ev '^\./(usr/(share/(lecture/(images/|PICTURES-NOTICES\.txt)?|doc/(lecture-data/(copyright|changelog\.gz)?)?)?)?)?$' || true)
 [ -z "$others" ] || fail "unexpected files in lecture-data: $others"
 say "... and $(basename "$data"): $bmps pictures and their notices under ./usr/share/lecture/"
