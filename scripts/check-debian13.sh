@@ -8,7 +8,8 @@
 #                                             there the way Debian does (apt-get
 #                                             build-dep ./, dpkg-buildpackage
 #                                             -us -uc) and runs lintian on them
-#   --suite bookworm                          the same on a clean Debian 12
+#   sudo scripts/check-debian13.sh --deb --nocheck   the same without the tests
+#   --suite bookworm                          any of these on a clean Debian 12
 #
 # The base system is made once with debootstrap from the Debian mirror of the
 # machine's own apt sources and kept in /var/cache/lecture/<suite>-base, the
@@ -20,12 +21,15 @@ cd "$(dirname "$0")/.."
 top=$(pwd)
 suite=trixie
 mode=test
+options="parallel=$(nproc)"
+profiles=""
 while [ $# -gt 0 ]; do
     case $1 in
     --deb) mode=deb ;;
-    --suite) [ $# -ge 2 ] || { echo "usage: $0 [--deb] [--suite SUITE]" >&2; exit 2; }
+    --nocheck) options="$options nocheck"; profiles="-Pnocheck" ;;
+    --suite) [ $# -ge 2 ] || { echo "usage: $0 [--deb [--nocheck]] [--suite SUITE]" >&2; exit 2; }
              suite=$2; shift ;;
-    *) echo "usage: $0 [--deb] [--suite SUITE]" >&2; exit 2 ;;
+    *) echo "usage: $0 [--deb [--nocheck]] [--suite SUITE]" >&2; exit 2 ;;
     esac
     shift
 done
@@ -156,9 +160,9 @@ inside 'apt-get update -qq && apt-get install -y -qq --no-install-recommends dpk
         && cd /root/lecture && apt-get build-dep -y -qq ./ >/dev/null' || fail "apt-get build-dep ./"
 say "build dependencies installed in $(($(date +%s) - t)) s"
 t=$(date +%s)
-inside "cd /root/lecture && DEB_BUILD_OPTIONS=parallel=$(nproc) dpkg-buildpackage -us -uc >/root/build.log 2>&1" \
+inside "cd /root/lecture && DEB_BUILD_OPTIONS='$options' dpkg-buildpackage -us -uc $profiles >/root/build.log 2>&1" \
     || { tail -n 60 "$root/root/build.log" >&2; fail "dpkg-buildpackage"; }
-say "dpkg-buildpackage -us -uc (tests included) in $(($(date +%s) - t)) s"
+say "dpkg-buildpackage -us -uc $profiles (DEB_BUILD_OPTIONS=$options) in $(($(date +%s) - t)) s"
 inside 'cd /root && for d in *.deb; do echo "$d: $(du -k "$d" | cut -f1) kB, $(dpkg-deb -f "$d" Installed-Size) kB installed"; done'
 inside 'cd /root && lintian --info --display-info --fail-on error,warning ./*.changes' \
     || fail "lintian found errors or warnings"

@@ -27,7 +27,7 @@ fonts-dejavu-core fonts-wine"
 TEST="$RUN
 clang-format git"
 FULL="$TEST
-libbenchmark-dev clang libclang-rt-14-dev clang-tidy valgrind
+libbenchmark-dev clang libclang-rt-dev clang-tidy valgrind
 desktop-file-utils appstream dpkg-dev debhelper file lintian man-db xvfb xdotool imagemagick"
 WINDOWS="$FULL
 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
