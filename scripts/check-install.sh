@@ -2,15 +2,19 @@
 # Checks Lecture as an installed program, from an existing build (build/ or
 # $BUILD): lays it out under a temporary DESTDIR and checks the layout,
 # validates the menu entry and the AppStream metainfo, installs under another
-# prefix, builds the Debian package, lists it and has lintian check it (any
-# error or warning fails). Leaves nothing behind.
+# prefix, then builds the two Debian packages with scripts/build-deb.sh
+# --nocheck (the tests are the tests stage's; lintian checks the source and
+# both packages, any error or warning fails) and lists them. With $DEBS
+# naming a folder where build-deb.sh left them, takes those instead. Leaves
+# nothing behind.
 #
 # With --system (as root on Debian 12, with xvfb, xdotool and imagemagick):
-# also installs the package for real, starts Lecture from its menu entry's
+# also installs both packages for real, starts Lecture from its menu entry's
 # Exec command under Xvfb for two new users' homes in turn, plays a turn,
 # quits with the quit button, checks each home's settings file and that the
-# installed files are untouched, then purges the package. The second user
-# starts from a class default placed in /etc/xdg/lecture/ for the run.
+# installed files are untouched, then removes and purges both packages. The
+# second user starts from a class default placed in /etc/xdg/lecture/ for
+# the run.
 set -eu
 cd "$(dirname "$0")/.."
 BUILD=${BUILD:-build}
@@ -79,36 +83,53 @@ grep -qx "Exec=$other/games/lecture" "$other/share/applications/$ID.desktop" \
 [ -f "$other/share/lecture/images/ZEBRE.bmp" ] || fail "no pictures under $other"
 say "installed under another prefix: Exec=$other/games/lecture"
 
-# --- Debian package --------------------------------------------------------
-(cd "$BUILD" && cpack -G DEB -B "$work/pkg" >/dev/null) || fail "cpack failed"
-deb=$(ls "$work"/pkg/lecture_*.deb)
-dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/images/.' > "$work/contents"
-dpkg-deb -c "$deb" | grep -c '/usr/share/lecture/images/.*\.bmp$' > "$work/bmps"
+# --- Debian packages -------------------------------------------------------
+version=$(dpkg-parsechangelog -l debian/changelog -S Version)
+if [ -n "${DEBS:-}" ]; then
+    debs=$DEBS
+else
+    debs=$work/deb
+    OUT=$debs scripts/build-deb.sh --nocheck >"$work/build-deb.log" 2>&1 ||
+        { tail -n 80 "$work/build-deb.log" >&2; fail "build-deb.sh failed"; }
+    # Its verdicts and lintian's informational tags.
+    grep -E '^(build-deb:|[EWIXP]: )' "$work/build-deb.log"
+fi
+program=$(ls "$debs"/lecture_"${version}"_"$(dpkg --print-architecture)".deb) || fail "no program package in $debs"
+data=$debs/lecture-data_${version}_all.deb
+[ -f "$data" ] || fail "no lecture-data_${version}_all.deb in $debs"
+# The program package: the program and the desktop files, no pictures; the
+# data package: the pictures and their notices, nothing else.
+dpkg-deb -c "$program" | awk '{print $6}' > "$work/contents"
 cat "$work/contents"
-say "... and $(cat "$work/bmps") pictures under ./usr/share/lecture/images/"
-[ "$(cat "$work/bmps")" -eq 608 ] || fail "package holds $(cat "$work/bmps") pictures"
-depends=$(dpkg-deb -f "$deb" Depends)
-for p in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-wine; do
-    echo "$depends" | grep -q "$p" || fail "package does not depend on $p"
+grep -qx './usr/games/lecture' "$work/contents" || fail "no /usr/games/lecture in $program"
+! grep -q '^\./usr/share/lecture/' "$work/contents" || fail "pictures in the program package"
+dpkg-deb -c "$data" | awk '{print $6}' > "$work/data-contents"
+bmps=$(grep -c '^\./usr/share/lecture/images/[A-Z0-9_]*\.bmp$' "$work/data-contents" || true)
+[ "$bmps" -eq 608 ] || fail "lecture-data holds $bmps pictures"
+grep -qx './usr/share/lecture/PICTURES-NOTICES.txt' "$work/data-contents" || fail "no picture notices in lecture-data"
+others=$(grep -v '^\./usr/share/lecture/images/[A-Z0-9_]*\.bmp$' "$work/data-contents" |
+    grep -Ev '^\./(usr/(share/(lecture/(images/|PICTURES-NOTICES\.txt)?|doc/(lecture-data/(copyright|changelog\.gz)?)?)?)?)?$' || true)
+[ -z "$others" ] || fail "unexpected files in lecture-data: $others"
+say "... and $(basename "$data"): $bmps pictures and their notices under ./usr/share/lecture/"
+depends=$(dpkg-deb -f "$program" Depends)
+for p in "lecture-data (= $version)" libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-wine; do
+    echo "$depends" | grep -qF "$p" || fail "the program package does not depend on $p"
 done
-say "$(basename "$deb"): Section $(dpkg-deb -f "$deb" Section); Depends: $depends"
-# Debian's own checker, with the informational tags shown; the remaining
-# ones are explained in README.md.
-lintian --info --display-info --fail-on error,warning "$deb" || fail "lintian found errors or warnings"
-say "lintian: no error, no warning"
+[ "$(dpkg-deb -f "$data" Architecture)" = all ] || fail "lecture-data is not Architecture: all"
+say "$(basename "$program"): Section $(dpkg-deb -f "$program" Section); Depends: $depends"
 
 [ "$SYSTEM" -eq 1 ] || exit 0
 
 # --- Installed for real, started for two users -----------------------------
 [ "$(id -u)" -eq 0 ] || fail "--system needs root"
-cp "$deb" "$work/lecture.deb"
-DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$work/lecture.deb" >/dev/null
+cp "$program" "$data" "$work/"
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$work/$(basename "$program")" "$work/$(basename "$data")" >/dev/null
 desktop=/usr/share/applications/$ID.desktop
 [ -f "$desktop" ] || fail "menu entry not installed"
 exec_cmd=$(sed -n 's/^Exec=//p' "$desktop")
 command -v "$exec_cmd" >/dev/null || fail "Exec command $exec_cmd not on PATH"
-dpkg -L lecture | sort > "$work/files-before"
-say "installed $(dpkg-query -W -f='${Package} ${Version}' lecture); menu Exec=$exec_cmd"
+dpkg -L lecture lecture-data | sort > "$work/files-before"
+say "installed $(dpkg-query -W -f='${Package} ${Version} ' lecture lecture-data); menu Exec=$exec_cmd"
 
 start_xvfb 1024x768x24
 display=$DISPLAY
@@ -182,21 +203,23 @@ done
 rm -rf "$class_dir"
 class_dir=""
 [ ! -e /usr/share/lecture/imolectu.dat ] || fail "settings written under /usr"
-dpkg -L lecture | sort | cmp -s - "$work/files-before" || fail "package file list changed"
-dpkg -V lecture || fail "installed files changed"
+dpkg -L lecture lecture-data | sort | cmp -s - "$work/files-before" || fail "package file lists changed"
+dpkg -V lecture lecture-data || fail "installed files changed"
 [ -z "$(find /usr/share/lecture -newer "$work/files-before")" ] || fail "installed folder changed"
 
 # Removal alone must take every installed file. With no configuration files
 # dpkg forgets the package at once; otherwise purge must.
-DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq lecture >/dev/null
+DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq lecture lecture-data >/dev/null
 left=""
 while read -r f; do
     [ -f "$f" ] && left="$left $f"
 done < "$work/files-before"
 [ -z "$left" ] || fail "left after remove:$left"
 [ ! -e /usr/share/lecture ] || fail "/usr/share/lecture left after remove"
-if dpkg-query -W lecture >/dev/null 2>&1; then
-    DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq lecture >/dev/null
-fi
-! dpkg-query -W lecture >/dev/null 2>&1 || fail "package still known after purge"
-say "played and quit in two homes, each with its own settings file, the second from the class default; removed and purged, nothing left"
+for p in lecture lecture-data; do
+    if dpkg-query -W "$p" >/dev/null 2>&1; then
+        DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq "$p" >/dev/null
+    fi
+    ! dpkg-query -W "$p" >/dev/null 2>&1 || fail "$p still known after purge"
+done
+say "played and quit in two homes, each with its own settings file, the second from the class default; both packages removed and purged, nothing left"

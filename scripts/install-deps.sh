@@ -2,17 +2,23 @@
 # Installs, from Debian 12's packages, what one command needs and the
 # machine lacks; nothing at all when everything is there. Safe to run again.
 #
-#   scripts/install-deps.sh [run|test|full|windows]   (default: full)
+#   scripts/install-deps.sh [run|test|full|windows|systems]   (default: full)
 #   scripts/install-deps.sh --list GROUP      prints GROUP's packages, one a line
 #
-# Each group holds the one before it:
+# The names are Debian 12's and Debian 13's alike. Each group holds the one
+# before it (windows and systems both add to full):
 #   run   building and starting the game (scripts/run.sh)
 #   test  the tests and the layout check (scripts/test.sh)
 #   full  every check of scripts/test.sh --full: clang-tidy, the sanitizers
 #         and fuzzers (clang), valgrind, the install and package checks,
-#         the benchmarks' library, and what check-install.sh --system drives
+#         the benchmarks' library, the Debian packages' build (build-deb.sh)
+#         and what check-install.sh --system drives
 #   windows  what scripts/build-windows.sh and check-windows.sh add to the
 #         full group: the MinGW-w64 cross compilers, NSIS, wixl, Wine, ninja, zip
+#   systems  what the arm64 cross-build (build-deb.sh --arch arm64),
+#         check-arm64.sh and check-debian13.sh add to the full group: the
+#         arm64 cross compilers, Debian's arm64 Qt (the arm64 architecture
+#         is added to dpkg for it), qemu-user, debootstrap
 set -eu
 
 RUN="cmake g++ make pkg-config
@@ -21,14 +27,17 @@ fonts-dejavu-core fonts-wine"
 TEST="$RUN
 clang-format git"
 FULL="$TEST
-libbenchmark-dev clang libclang-rt-14-dev clang-tidy valgrind
-desktop-file-utils appstream dpkg-dev file lintian man-db xvfb xdotool imagemagick"
+libbenchmark-dev clang libclang-rt-dev clang-tidy valgrind
+desktop-file-utils appstream dpkg-dev debhelper file lintian man-db xvfb xdotool imagemagick"
 WINDOWS="$FULL
 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
 mingw-w64-x86-64-dev nsis wixl wine wine64 ninja-build zip unzip"
+SYSTEMS="$FULL
+crossbuild-essential-arm64 qemu-user debootstrap
+qt6-base-dev:arm64 qt6-svg-dev:arm64 libgl-dev:arm64 qt6-qpa-plugins:arm64 libqt6svg6:arm64"
 
 usage() {
-    echo "usage: $0 [run|test|full|windows] | --list run|test|full|windows" >&2
+    echo "usage: $0 [run|test|full|windows|systems] | --list run|test|full|windows|systems" >&2
     exit 2
 }
 
@@ -38,6 +47,7 @@ packages_of() {
     test) echo "$TEST" ;;
     full) echo "$FULL" ;;
     windows) echo "$WINDOWS" ;;
+    systems) echo "$SYSTEMS" ;;
     *) usage ;;
     esac
 }
@@ -74,6 +84,10 @@ fi
 extra=""
 [ "$group" = full ] || extra="--no-install-recommends"
 echo "Installing ($group):$missing"
+case $missing in
+*:arm64*)
+    dpkg --print-foreign-architectures | grep -qx arm64 || $SUDO dpkg --add-architecture arm64 ;;
+esac
 $SUDO apt-get update -qq
 # shellcheck disable=SC2086 # one package a word
 $SUDO env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 install -y -qq $extra $missing

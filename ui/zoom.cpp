@@ -45,6 +45,10 @@ public:
 // and the page would round it to the nearest pixel instead.
 class ZoomView : public QGraphicsView
 {
+    // Its own meta-object, so that findChild<ZoomView *> matches this class
+    // and not every QGraphicsView.
+    Q_OBJECT
+
 public:
     ZoomView(QWidget *page, QWidget *window)
         : QGraphicsView(window)
@@ -199,3 +203,5 @@ void apply(QWidget *window, int factor)
 }
 
 } // namespace Zoom
+
+#include "zoom.moc"
