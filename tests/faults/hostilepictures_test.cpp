@@ -74,7 +74,8 @@ BmpBytes direct(quint16 bits, quint32 compression, const QList<quint32> &masks, 
     b.bits = bits;
     b.compression = compression;
     b.masks = masks;
-    b.pixels = QByteArray(2 * ((4 * bits + 31) / 32 * 4), '\x5A');
+    const int stride = (4 * bits + 31) / 32 * 4;
+    b.pixels = QByteArray(qsizetype(2) * stride, '\x5A');
     return b;
 }
 
