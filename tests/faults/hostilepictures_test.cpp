@@ -113,7 +113,7 @@ void HostilePicturesTest::hostilePictures_data()
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<QList<QRgb>>("shown"); // 4 x 2, top row first; empty: not checked
 
-    // The picture fuzzer's seeds and findings.
+    // Kept from the retired picture fuzzer: its seeds and its findings.
     const QDir committed(QStringLiteral(HOSTILE_PICTURES_DIR));
     const std::pair<const char *, Outcome> files[] = {
         {"argb.bmp", Outcome::Drawn},
