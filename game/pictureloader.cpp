@@ -47,7 +47,7 @@ private:
 };
 
 // In MiB: the largest picture allowed, at 32 bits a pixel.
-constexpr int kAllocationLimit = int(qint64(kMaxSide) * kMaxSide * 4 / (1024 * 1024));
+constexpr int kAllocationLimit = int(qint64(kMaxSide) * kMaxSide * 4 / (qint64(1024) * 1024));
 
 } // namespace
 
@@ -57,7 +57,7 @@ Result load(const QString &path)
     if (!RegularOnly::openForReading(file, path))
         return {{}, QStringLiteral("Ne peut ouvrir le fichier %1.").arg(path)};
 
-    const Result invalid{{}, QStringLiteral("Image bitmap incorrecte.")};
+    Result invalid{{}, QStringLiteral("Image bitmap incorrecte.")};
     // A huge file is refused unread. Reading no more than the size found
     // here also bounds a file that grows meanwhile.
     const qint64 size = file.size();

@@ -14,7 +14,7 @@ constexpr int kMaxSide = 1024;
 // Room for the largest picture (32 bits a pixel, the longest headers and a
 // full colour table) with a margin; a longer file is refused unread, so that
 // run-length data of no end cannot keep a turn reading.
-constexpr qint64 kMaxFileBytes = qint64(kMaxSide) * kMaxSide * 4 + 64 * 1024;
+constexpr qint64 kMaxFileBytes = qint64(kMaxSide) * kMaxSide * 4 + qint64(64) * 1024;
 
 struct Result
 {

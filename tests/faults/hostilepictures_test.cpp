@@ -74,7 +74,8 @@ BmpBytes direct(quint16 bits, quint32 compression, const QList<quint32> &masks, 
     b.bits = bits;
     b.compression = compression;
     b.masks = masks;
-    b.pixels = QByteArray(2 * ((4 * bits + 31) / 32 * 4), '\x5A');
+    const int stride = (4 * bits + 31) / 32 * 4;
+    b.pixels = QByteArray(qsizetype(2) * stride, '\x5A');
     return b;
 }
 
@@ -112,7 +113,7 @@ void HostilePicturesTest::hostilePictures_data()
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<QList<QRgb>>("shown"); // 4 x 2, top row first; empty: not checked
 
-    // The picture fuzzer's seeds and findings.
+    // Kept from the retired picture fuzzer: its seeds and its findings.
     const QDir committed(QStringLiteral(HOSTILE_PICTURES_DIR));
     const std::pair<const char *, Outcome> files[] = {
         {"argb.bmp", Outcome::Drawn},
