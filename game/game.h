@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gamefolders.h"
 #include "gamesettings.h"
 #include "glyphsets.h"
 #include "randomsource.h"
@@ -20,12 +21,8 @@ class GameServices;
 class Game
 {
 public:
-    // `workDir` holds images/ and, unless `settingsDir` is given,
-    // imolectu.dat; empty means the current working directory.
-    // `startSettings`, when given, is read at start-up instead of that file,
-    // which the quit button still writes.
-    Game(GameServices &services, const GlyphSets &sets, QString workDir = {}, QString settingsDir = {},
-         QString startSettings = {});
+    // The board starts at its first look: aqua with a blue frame.
+    Game(GameServices &services, const GlyphSets &sets, GameFolders folders = {});
 
     // Start-up: defaults, settings file over them, first draw.
     void Init();
@@ -61,9 +58,6 @@ public:
     QString workDirPath() const;
     QString picturePath(const QByteArray &key) const;
 
-    // Resets the board to its first look (aqua with a blue frame).
-    void clearBoard();
-
 private:
     // Reads the picture of CleImage into `cell`; false when it cannot be read.
     bool drawPictureCell(int cell);
@@ -74,9 +68,7 @@ private:
 
     GameServices &m_services;
     const GlyphSets &m_sets;
-    QString m_workDir;
-    QString m_settingsDir;
-    QString m_startSettings;
+    GameFolders m_folders;
     GameSettings m_settings;
     TurnState m_turn;
     RandomSource m_random;

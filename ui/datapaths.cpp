@@ -57,7 +57,7 @@ QString installedDataDir(const QString &executableDir, Layout layout)
     return QDir::cleanPath(executableDir + QStringLiteral("/../share/lecture"));
 }
 
-Folders choose(const QString &currentDir, const QString &executableDir, const QString &userDataDir, Layout layout)
+GameFolders choose(const QString &currentDir, const QString &executableDir, const QString &userDataDir, Layout layout)
 {
     const QString installed = installedDataDir(executableDir, layout);
     const bool useInstalled = !installed.isEmpty() && !userDataDir.isEmpty() && holdsPictures(installed);
@@ -103,10 +103,10 @@ QStringList systemConfigDirs()
     return dirs;
 }
 
-Folders forThisRun()
+GameFolders forThisRun()
 {
-    Folders folders = choose(QDir::currentPath(), QCoreApplication::applicationDirPath(),
-                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    GameFolders folders = choose(QDir::currentPath(), QCoreApplication::applicationDirPath(),
+                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     // The game only writes the file; the folder must already be there.
     if (!folders.settingsDir.isEmpty()) {
         QDir().mkpath(folders.settingsDir);

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 // The few calls that reach the operating system directly, and the few
 // differences between the systems the game runs on.
@@ -24,9 +23,6 @@ void setUpApplication();
 // unreadable value is returned as it is, for Qt to judge.
 QByteArray wholeScaleFactor(const QByteArray &value);
 
-// The font files the dialogs are drawn with: Wine's fonts, from fonts-wine
-// on Linux and compiled into the program on Windows.
-QStringList dialogFontFiles();
 
 // Starts `program` with its own folder as working directory, never through
 // a shell; a program that fails to start is silently ignored. Returns

@@ -237,7 +237,7 @@ void HostilePicturesTest::hostilePictures()
     QVERIFY(writeWhole(m_picture, file));
     FakeServices services;
     const GlyphSets sets = TestSets::make();
-    Game game(services, sets, m_workDir.path(), m_workDir.path());
+    Game game(services, sets, {m_workDir.path(), m_workDir.path()});
     game.settings().TypeExercice = 4;
     const bool drawn = game.NouveauMot();
     if (outcome != Outcome::Either)
