@@ -120,7 +120,7 @@ bool Game::drawPictureCell(int cell)
 {
     const PictureLoader::Result picture = PictureLoader::load(picturePath(m_turn.CleImage));
     if (picture.image.isNull()) {
-        m_services.boardChanged();
+        m_services.boardChanged(std::exchange(m_dirty, QRegion()));
         m_services.showError(picture.error);
         return false;
     }
@@ -147,7 +147,7 @@ void Game::MiseAJourNom()
             set->draw(painter, index, glyphAt(i, length));
         }
     }
-    m_services.boardChanged();
+    m_services.boardChanged(std::exchange(m_dirty, QRegion()));
 }
 
 void Game::Efface()
@@ -228,7 +228,7 @@ void Game::AfficheResult()
     }
 
     t.ImageCliquee = 0;
-    m_services.boardChanged();
+    m_services.boardChanged(std::exchange(m_dirty, QRegion()));
     t.ReponduCeTour = true;
     t.ReserveA = t.ReserveB = t.ReserveC = 0;
 }
@@ -243,7 +243,7 @@ void Game::flashStreakOfTen()
 {
     for (int flash = 0; flash < kFlashCount; ++flash) {
         Effacelebas();
-        m_services.boardChanged();
+        m_services.boardChanged(std::exchange(m_dirty, QRegion()));
         m_services.pause(kFlashPauseMs);
         // Read the mode afresh: the pause dispatches events, and the settings
         // may have changed meanwhile.
@@ -253,7 +253,7 @@ void Game::flashStreakOfTen()
             for (QPoint at : kPrizesAt)
                 drawMark(kTrophyMark, at);
         }
-        m_services.boardChanged();
+        m_services.boardChanged(std::exchange(m_dirty, QRegion()));
         m_services.pause(kFlashPauseMs);
     }
     m_turn.Serie = 0;
@@ -273,7 +273,7 @@ void Game::Jeu_Suivant()
     if (t.Serie == 0)
         Effacelebas();
     t.ReponduCeTour = false;
-    m_services.boardChanged();
+    m_services.boardChanged(std::exchange(m_dirty, QRegion()));
 }
 
 void Game::Reponse()
@@ -292,7 +292,7 @@ void Game::param()
     m_turn.Serie = 0;
     m_turn.clearDejaClique();
     NouveauMot();
-    m_services.boardChanged();
+    m_services.boardChanged(std::exchange(m_dirty, QRegion()));
 }
 
 void Game::QuitterCejeu()

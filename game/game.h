@@ -46,9 +46,6 @@ public:
     void Effacelebas();
 
     const QImage &board() const { return m_board; }
-    // What was drawn on the board since the last call, so that the window
-    // repaints only that (a judged click changes one 33 x 32 mark).
-    QRegion takeDirtyRegion() { return std::exchange(m_dirty, QRegion()); }
     GameSettings &settings() { return m_settings; }
     const GameSettings &settings() const { return m_settings; }
     TurnState &turn() { return m_turn; }

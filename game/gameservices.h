@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRegion>
 #include <QString>
 
 // What the game needs from the outside world. The window supplies the real
@@ -17,6 +18,7 @@ public:
     virtual void showError(const QString &message) = 0;
     // Wait `ms` milliseconds while still dispatching the window's events.
     virtual void pause(int ms) = 0;
-    // The board changed and should be repainted.
-    virtual void boardChanged() = 0;
+    // The board changed within `changed`, which the window repaints (a
+    // judged click changes one 33 x 32 mark).
+    virtual void boardChanged(const QRegion &changed) = 0;
 };

@@ -23,7 +23,6 @@ void setUpApplication();
 // unreadable value is returned as it is, for Qt to judge.
 QByteArray wholeScaleFactor(const QByteArray &value);
 
-
 // Starts `program` with its own folder as working directory, never through
 // a shell; a program that fails to start is silently ignored. Returns
 // whether it started.

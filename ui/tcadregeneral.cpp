@@ -226,10 +226,10 @@ void TCadreGeneral::pause(int ms)
     loop.exec();
 }
 
-void TCadreGeneral::boardChanged()
+void TCadreGeneral::boardChanged(const QRegion &changed)
 {
     // One rectangle: a region of many bands costs more to paint and flush
     // than their bounding box.
     if (m_board)
-        m_board->update(m_game.takeDirtyRegion().boundingRect());
+        m_board->update(changed.boundingRect());
 }

@@ -56,7 +56,7 @@ public:
     void beep() override;
     void showError(const QString &message) override;
     void pause(int ms) override;
-    void boardChanged() override;
+    void boardChanged(const QRegion &changed) override;
 
     TPixigne *PixigneLogo = nullptr;
     TPixigne *PixigneAide = nullptr;

@@ -89,9 +89,9 @@ private slots:
         game.Jeu_Suivant();
 
         const QImage before = game.board();
-        game.takeDirtyRegion();
+        services.repainted = QRegion();
         action(game);
-        const QRegion dirty = game.takeDirtyRegion();
+        const QRegion dirty = services.repainted;
         const QRegion changed = changedPixels(before, game.board());
 
         QVERIFY2(!changed.isEmpty(), "the action drew nothing: the row tests nothing");

@@ -22,7 +22,11 @@ public:
         if (duringPause)
             duringPause(pauses);
     }
-    void boardChanged() override { ++repaints; }
+    void boardChanged(const QRegion &changed) override
+    {
+        ++repaints;
+        repainted += changed;
+    }
 
     int clockMs = 12 * 3600 * 1000;
     int beeps = 0;
@@ -30,5 +34,6 @@ public:
     int pausedMs = 0;
     int pauses = 0;
     int repaints = 0;
+    QRegion repainted;
     std::function<void(int pauseNumber)> duringPause;
 };
