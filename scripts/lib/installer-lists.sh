@@ -43,59 +43,61 @@ files=$( (cd "$folder" && find . -type f | sed 's|^\./||'; echo "$MARK") | LC_AL
 dirs=$(cd "$folder" && find . -mindepth 1 -type d | sed 's|^\./||' | LC_ALL=C sort)
 printf '%s\n' "$files" | tr / '\\' >"$out/$MARK"
 
-# source PATH [FOLDER OUT]: where the build holds the file installed as PATH.
-source_of() {
-    if [ "$1" = "$MARK" ]; then echo "${3:-$out}/$MARK"; else echo "${2:-$folder}/$1"; fi
-}
+# A component's GUID, the same for the same path from one build to the
+# next: hashed from its path, all in one md5sum run (a command a file would
+# take a minute on a loaded machine).
+seeds=$(mktemp -d)
+trap 'rm -rf "$seeds"' EXIT
+printf '%s\n' "$files" | awk -v dir="$seeds" '{ printf "Lecture component %s", $0 > (dir "/" NR); close(dir "/" NR) }'
+guids=$(cd "$seeds" && ls | sort -n | xargs md5sum | sort -k2n | cut -d' ' -f1)
 
-# The setup: each folder's files after its SetOutPath, the top folder first.
+# The setup's File commands, each folder's after its SetOutPath, the top
+# folder first; its uninstaller's Delete commands, then RMDir for each
+# folder, deepest first, each removed only once empty; the MSI package's
+# folders and components. Identifiers are numbered in the list's order.
+printf '%s\n' "$guids" >"$seeds/guids"
 {
-    for dir in "" $dirs; do
-        printf 'SetOutPath "$INSTDIR%s"\n' "$(printf '%s' "${dir:+/$dir}" | tr / '\\')"
-        printf '%s\n' "$files" | while read -r f; do
-            if [ "$(dirname "$f")" = "${dir:-.}" ]; then printf 'File "%s"\n' "$(source_of "$f")"; fi
-        done
-    done
-} >"$out/installer-files.nsh"
-
-# The uninstaller: the files, then the folders deepest first, each removed
-# only once empty.
-{
-    printf '%s\n' "$files" | tr / '\\' | sed 's|.*|Delete "$INSTDIR\\&"|'
-    [ -z "$dirs" ] || printf '%s\n' "$dirs" | LC_ALL=C sort -r | tr / '\\' | sed 's|.*|RMDir "$INSTDIR\\&"|'
-} >"$out/installer-remove.nsh"
-
-# A component's GUID, the same for the same path from one build to the next.
-guid_of() {
-    printf 'Lecture component %s' "$1" | md5sum |
-        sed 's/^\(........\)\(....\).\(...\).\(...\)\(............\).*/\1-\2-3\3-8\4-\5/' | tr a-f A-F
-}
-# Identifiers numbered in the list's order; a folder's is looked up by path.
-dir_id() {
-    [ "$1" = . ] && { echo INSTALLDIR; return; }
-    printf '%s\n' "$dirs" | awk -v d="$1" '$0 == d { print "D" NR; exit }'
-}
-
-{
-    echo '<?xml version="1.0" encoding="utf-8"?>'
-    echo '<!-- Written by scripts/lib/installer-lists.sh from the one list of installed files. -->'
-    echo '<Wix xmlns="http://schemas.microsoft.com/wix/2006/wi">'
-    echo '  <Fragment>'
-    [ -z "$dirs" ] || printf '%s\n' "$dirs" | while read -r d; do
-        printf '    <DirectoryRef Id="%s"><Directory Id="%s" Name="%s"/></DirectoryRef>\n' \
-            "$(dir_id "$(dirname "$d")")" "$(dir_id "$d")" "$(basename "$d")"
-    done
-    n=0
-    printf '%s\n' "$files" | while read -r f; do
-        n=$((n + 1))
-        printf '    <DirectoryRef Id="%s"><Component Id="C%d" Guid="%s" Win64="yes">' \
-            "$(dir_id "$(dirname "$f")")" "$n" "$(guid_of "$f")"
-        printf '<File Id="F%d" Name="%s" Source="%s" KeyPath="yes"/></Component></DirectoryRef>\n' \
-            "$n" "$(basename "$f")" "$(source_of "$f" "$1" "$2")"
-    done
-    echo '    <ComponentGroup Id="LectureFiles">'
-    printf '%s\n' "$files" | awk '{ printf "      <ComponentRef Id=\"C%d\"/>\n", NR }'
-    echo '    </ComponentGroup>'
-    echo '  </Fragment>'
-    echo '</Wix>'
-} >"$out/installer-files.wxs"
+    printf '%s\n' "$dirs"
+    echo '::files::'
+    printf '%s\n' "$files" | paste - "$seeds/guids"
+} | awk -F '\t' -v fa="$folder" -v oa="$out" -v frel="${1%/}" -v orel="${2%/}" -v mark="$MARK" \
+    -v nsh="$out/installer-files.nsh" -v rm="$out/installer-remove.nsh" -v wxs="$out/installer-files.wxs" '
+    function parent(p) { return match(p, /\/[^\/]*$/) ? substr(p, 1, RSTART - 1) : "." }
+    function base(p) { sub(/.*\//, "", p); return p }
+    function win(p) { gsub(/\//, "\\", p); return p }
+    function src(p, f, o) { return p == mark ? o "/" p : f "/" p }
+    function guid(h) {
+        h = toupper(h)
+        return substr(h, 1, 8) "-" substr(h, 9, 4) "-3" substr(h, 14, 3) "-8" substr(h, 18, 3) "-" substr(h, 21, 12)
+    }
+    $0 == "::files::" { files = 1; next }
+    !files { if ($0 != "") { nd++; dir[nd] = $0; id[$0] = "D" nd }; next }
+    { nf++; path[nf] = $1; hash[nf] = $2 }
+    END {
+        id["."] = "INSTALLDIR"
+        for (d = 0; d <= nd; d++) {
+            here = d ? dir[d] : "."
+            printf "SetOutPath \"$INSTDIR%s\"\n", d ? "\\" win(here) : "" >nsh
+            for (i = 1; i <= nf; i++)
+                if (parent(path[i]) == here) printf "File \"%s\"\n", src(path[i], fa, oa) >nsh
+        }
+        for (i = 1; i <= nf; i++) printf "Delete \"$INSTDIR\\%s\"\n", win(path[i]) >rm
+        for (d = nd; d >= 1; d--) printf "RMDir \"$INSTDIR\\%s\"\n", win(dir[d]) >rm
+        print "<?xml version=\"1.0\" encoding=\"utf-8\"?>" >wxs
+        print "<!-- Written by scripts/lib/installer-lists.sh from the one list of installed files. -->" >wxs
+        print "<Wix xmlns=\"http://schemas.microsoft.com/wix/2006/wi\">" >wxs
+        print "  <Fragment>" >wxs
+        for (d = 1; d <= nd; d++)
+            printf "    <DirectoryRef Id=\"%s\"><Directory Id=\"%s\" Name=\"%s\"/></DirectoryRef>\n",
+                id[parent(dir[d])], id[dir[d]], base(dir[d]) >wxs
+        for (i = 1; i <= nf; i++) {
+            printf "    <DirectoryRef Id=\"%s\"><Component Id=\"C%d\" Guid=\"%s\" Win64=\"yes\">", id[parent(path[i])], i, guid(hash[i]) >wxs
+            printf "<File Id=\"F%d\" Name=\"%s\" Source=\"%s\" KeyPath=\"yes\"/></Component></DirectoryRef>\n",
+                i, base(path[i]), src(path[i], frel, orel) >wxs
+        }
+        print "    <ComponentGroup Id=\"LectureFiles\">" >wxs
+        for (i = 1; i <= nf; i++) printf "      <ComponentRef Id=\"C%d\"/>\n", i >wxs
+        print "    </ComponentGroup>" >wxs
+        print "  </Fragment>" >wxs
+        print "</Wix>" >wxs
+    }'
