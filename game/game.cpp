@@ -72,8 +72,9 @@ void Game::setDefaults()
 void Game::Init()
 {
     setDefaults();
-    const QString load = m_startSettings.isEmpty() ? settingsFilePath() : m_startSettings;
-    SettingsFile::ChargeParametres(load, m_settings, m_turn, [this] { m_services.beep(); });
+    const QString load = m_startSettings.isEmpty() && !m_settingsLocked ? settingsFilePath() : m_startSettings;
+    if (!load.isEmpty())
+        SettingsFile::ChargeParametres(load, m_settings, m_turn, [this] { m_services.beep(); });
     m_turn.MotPrecedent = m_turn.NumeroMot;
     NouveauMot();
 }
@@ -296,5 +297,7 @@ void Game::param()
 
 void Game::QuitterCejeu()
 {
+    if (m_settingsLocked)
+        return;
     SettingsFile::SauveParametres(settingsFilePath(), m_settings, m_turn, [this] { m_services.beep(); });
 }

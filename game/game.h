@@ -27,6 +27,12 @@ public:
     Game(GameServices &services, const GlyphSets &sets, QString workDir = {}, QString settingsDir = {},
          QString startSettings = {});
 
+    // A locked class: Init reads only `startSettings` (nothing when it is
+    // empty: the defaults stay) and QuitterCejeu writes nothing. Set before
+    // Init.
+    void setSettingsLocked(bool locked) { m_settingsLocked = locked; }
+    bool settingsLocked() const { return m_settingsLocked; }
+
     // Start-up: defaults, settings file over them, first draw.
     void Init();
 
@@ -77,6 +83,7 @@ private:
     QString m_workDir;
     QString m_settingsDir;
     QString m_startSettings;
+    bool m_settingsLocked = false;
     GameSettings m_settings;
     TurnState m_turn;
     RandomSource m_random;
