@@ -62,7 +62,9 @@ void setUp(QDialog *dialog, const QString &caption, QSize client, bool closeBox)
 
 void centreOnScreen(QWidget *window)
 {
-    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    // The screen of the window that opened it, where the child is looking.
+    const QWidget *owner = window->parentWidget() ? window->parentWidget()->window() : window;
+    const QScreen *screen = owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
     // The frame is not known before the first show; centring the client area

@@ -18,6 +18,10 @@ int main(int argc, char *argv[])
     const DataPaths::Folders folders = DataPaths::forThisRun();
     TCadreGeneral window(GlyphSets::fromResources(), folders);
     window.zoomAuto();
-    window.show();
+    // The program's one start-up option; any other argument is ignored.
+    if (QCoreApplication::arguments().contains(QStringLiteral("--plein-ecran")))
+        window.setFullScreen(true);
+    else
+        window.show();
     return app.exec();
 }
