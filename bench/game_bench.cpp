@@ -48,7 +48,7 @@ void BM_FullTurn(benchmark::State &state)
 {
     FakeServices services;
     const GlyphSets sets = TestSets::make();
-    Game game(services, sets, folder().path());
+    Game game(services, sets, {folder().path()});
     game.Init();
     for (auto _ : state) {
         services.clockMs += 7919;

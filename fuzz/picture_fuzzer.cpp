@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // A whole turn over the same file: a message and a stopped turn, or a
     // board with four pictures and the name.
     FakeServices services;
-    Game game(services, sets, folder.dir.path());
+    Game game(services, sets, {folder.dir.path()});
     game.settings().TypeExercice = 4;
     const bool drawn = game.NouveauMot();
     FUZZ_CHECK(drawn == !picture.image.isNull());

@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     FakeServices services;
     services.clockMs = in.ConsumeIntegralInRange<int>(0, 86399999);
-    Game game(services, sets, folder.path());
+    Game game(services, sets, {folder.path()});
     game.settings() = settings;
     game.turn().MotPrecedent = motPrecedent;
     // Between turns the streak is 0..9: it reaches 10 only inside the flash,

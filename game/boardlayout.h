@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QPoint>
 #include <QRect>
 
@@ -13,9 +12,6 @@ namespace BoardLayout {
 
 constexpr int kWidth = 331;
 constexpr int kHeight = 255;
-
-inline const QColor kAqua(0, 255, 255); // the board's ground and every erase
-inline const QColor kFrame(0, 0, 255);  // the 1-pixel frame around it
 
 constexpr int kCells = 4;
 
@@ -54,14 +50,9 @@ constexpr QPoint markAt(int cell)
 // that the name is centred on x = 166.
 constexpr int kNameY = 170;
 constexpr int kGlyphPitch = 12;
-constexpr int kNameCentre = 166;
 constexpr QPoint glyphAt(int i, int length)
 {
     return {154 + kGlyphPitch * i - 6 * length, kNameY};
-}
-constexpr int nameLeft(int length)
-{
-    return kNameCentre - 6 * length;
 }
 
 // Before a new name, 26 blank glyphs wipe the line from x = 10 to 321.

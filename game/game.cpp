@@ -1,6 +1,7 @@
 #include "game.h"
 
 #include "boardlayout.h"
+#include "colours.h"
 #include "gameservices.h"
 #include "glyphmapping.h"
 #include "pictureloader.h"
@@ -24,41 +25,34 @@ constexpr int kWrongMark = 0;
 
 } // namespace
 
-Game::Game(GameServices &services, const GlyphSets &sets, QString workDir, QString settingsDir, QString startSettings)
+Game::Game(GameServices &services, const GlyphSets &sets, GameFolders folders)
     : m_services(services)
     , m_sets(sets)
-    , m_workDir(std::move(workDir))
-    , m_settingsDir(std::move(settingsDir))
-    , m_startSettings(std::move(startSettings))
+    , m_folders(std::move(folders))
     , m_board(kWidth, kHeight, QImage::Format_RGB32)
+    , m_dirty(m_board.rect())
 {
-    clearBoard();
-}
-
-void Game::clearBoard()
-{
-    m_board.fill(kAqua);
-    m_dirty = m_board.rect();
+    m_board.fill(Colours::kAqua);
     QPainter p(&m_board);
-    p.setPen(kFrame);
+    p.setPen(Colours::kBlue);
     p.drawRect(0, 0, kWidth - 1, kHeight - 1);
 }
 
 QString Game::settingsFilePath() const
 {
-    const QString &dir = m_settingsDir.isEmpty() ? m_workDir : m_settingsDir;
+    const QString &dir = m_folders.settingsDir.isEmpty() ? m_folders.workDir : m_folders.settingsDir;
     return dir.isEmpty() ? SettingsFile::kFileName : QDir(dir).filePath(SettingsFile::kFileName);
 }
 
 QString Game::workDirPath() const
 {
-    return QDir(m_workDir.isEmpty() ? QDir::currentPath() : m_workDir).absolutePath();
+    return QDir(m_folders.workDir.isEmpty() ? QDir::currentPath() : m_folders.workDir).absolutePath();
 }
 
 QString Game::picturePath(const QByteArray &key) const
 {
     const QString relative = QStringLiteral("images/") + QString::fromLatin1(key) + QStringLiteral(".bmp");
-    return m_workDir.isEmpty() ? relative : QDir(m_workDir).filePath(relative);
+    return m_folders.workDir.isEmpty() ? relative : QDir(m_folders.workDir).filePath(relative);
 }
 
 void Game::setDefaults()
@@ -72,7 +66,8 @@ void Game::setDefaults()
 void Game::Init()
 {
     setDefaults();
-    const QString load = m_startSettings.isEmpty() && !m_settingsLocked ? settingsFilePath() : m_startSettings;
+    const QString load =
+        m_folders.startSettings.isEmpty() && !m_folders.locked ? settingsFilePath() : m_folders.startSettings;
     if (!load.isEmpty())
         SettingsFile::ChargeParametres(load, m_settings, m_turn, [this] { m_services.beep(); });
     m_turn.MotPrecedent = m_turn.NumeroMot;
@@ -161,14 +156,14 @@ void Game::Efface()
 {
     m_dirty += kMarkRow;
     QPainter painter(&m_board);
-    painter.fillRect(kMarkRow, kAqua);
+    painter.fillRect(kMarkRow, Colours::kAqua);
 }
 
 void Game::Effacelebas()
 {
     m_dirty += kStreakRow;
     QPainter painter(&m_board);
-    painter.fillRect(kStreakRow, kAqua);
+    painter.fillRect(kStreakRow, Colours::kAqua);
 }
 
 void Game::clickAt(QPoint boardPos)
@@ -297,7 +292,7 @@ void Game::param()
 
 void Game::QuitterCejeu()
 {
-    if (m_settingsLocked)
+    if (m_folders.locked)
         return;
     SettingsFile::SauveParametres(settingsFilePath(), m_settings, m_turn, [this] { m_services.beep(); });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gamefolders.h"
 #include "gamesettings.h"
 #include "glyphsets.h"
 #include "randomsource.h"
@@ -20,18 +21,11 @@ class GameServices;
 class Game
 {
 public:
-    // `workDir` holds images/ and, unless `settingsDir` is given,
-    // imolectu.dat; empty means the current working directory.
-    // `startSettings`, when given, is read at start-up instead of that file,
-    // which the quit button still writes.
-    Game(GameServices &services, const GlyphSets &sets, QString workDir = {}, QString settingsDir = {},
-         QString startSettings = {});
+    // The board starts at its first look: aqua with a blue frame.
+    Game(GameServices &services, const GlyphSets &sets, GameFolders folders = {});
 
-    // A locked class: Init reads only `startSettings` (nothing when it is
-    // empty: the defaults stay) and QuitterCejeu writes nothing. Set before
-    // Init.
-    void setSettingsLocked(bool locked) { m_settingsLocked = locked; }
-    bool settingsLocked() const { return m_settingsLocked; }
+    // A locked class (see GameFolders).
+    bool settingsLocked() const { return m_folders.locked; }
 
     // Start-up: defaults, settings file over them, first draw.
     void Init();
@@ -67,9 +61,6 @@ public:
     QString workDirPath() const;
     QString picturePath(const QByteArray &key) const;
 
-    // Resets the board to its first look (aqua with a blue frame).
-    void clearBoard();
-
 private:
     // Reads the picture of CleImage into `cell`; false when it cannot be read.
     bool drawPictureCell(int cell);
@@ -80,10 +71,7 @@ private:
 
     GameServices &m_services;
     const GlyphSets &m_sets;
-    QString m_workDir;
-    QString m_settingsDir;
-    QString m_startSettings;
-    bool m_settingsLocked = false;
+    GameFolders m_folders;
     GameSettings m_settings;
     TurnState m_turn;
     RandomSource m_random;

@@ -1,6 +1,6 @@
 #include "imageset.h"
 
-#include "imagefile.h"
+#include "assetimage.h"
 
 #include <QPainter>
 
@@ -20,7 +20,7 @@ ImageSet::ImageSet(const QImage &sheet, QSize cellSize, int count)
 
 ImageSet ImageSet::fromFile(const QString &path, QSize cellSize, int count)
 {
-    return ImageSet(ImageFile::read(path), cellSize, count);
+    return ImageSet(AssetImage::read(path), cellSize, count);
 }
 
 QRect ImageSet::cellRect(int index) const
@@ -34,11 +34,4 @@ void ImageSet::draw(QPainter &painter, int index, QPoint at) const
     if (index < 0 || index >= m_count)
         return;
     painter.drawImage(at, m_sheet, cellRect(index));
-}
-
-QImage ImageSet::cell(int index) const
-{
-    if (index < 0 || index >= m_count)
-        return {};
-    return m_sheet.copy(cellRect(index));
 }

@@ -18,20 +18,18 @@ public:
     ImageSet() = default;
     ImageSet(const QImage &sheet, QSize cellSize, int count);
 
-    // Loads a sheet (e.g. ":/glyphs/Alphabet.xpm"); a null set when the
-    // sheet is missing or too small for `count` cells.
+    // Loads a sheet (e.g. ":/glyphs/Alphabet.png"); a set that draws nothing
+    // when the sheet is missing or too small for `count` cells.
     static ImageSet fromFile(const QString &path, QSize cellSize, int count);
 
-    bool isNull() const { return m_count == 0; }
-    int count() const { return m_count; }
     QSize cellSize() const { return m_cellSize; }
 
-    /* 0 <= index < count(); other indices draw nothing. */
+    /* 0 <= index < count; other indices draw nothing. */
     void draw(QPainter &painter, int index, QPoint at) const;
-    QImage cell(int index) const;
-    QRect cellRect(int index) const;
 
 private:
+    QRect cellRect(int index) const;
+
     QImage m_sheet;
     QSize m_cellSize;
     int m_count = 0;

@@ -8,7 +8,6 @@ class RandomSource
 {
 public:
     void setSeed(std::uint32_t seed) { m_seed = seed; }
-    std::uint32_t seed() const { return m_seed; }
 
     /* n > 0; returns 0 <= value < n. */
     std::uint32_t next(std::uint32_t n)

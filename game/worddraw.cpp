@@ -6,15 +6,10 @@
 
 namespace WordDraw {
 
-bool isScreenedAccent(unsigned char byte)
-{
-    return GlyphCode::isAccented(byte);
-}
-
 bool hasScreenedAccent(QByteArrayView text)
 {
     for (char c : text) {
-        if (isScreenedAccent(static_cast<unsigned char>(c)))
+        if (GlyphCode::isAccented(static_cast<unsigned char>(c)))
             return true;
     }
     return false;
@@ -68,7 +63,7 @@ bool accepts(int index, const GameSettings &settings, int motPrecedent)
     return true;
 }
 
-int draw(RandomSource &random, const GameSettings &settings, int motPrecedent, int *attempts)
+int draw(RandomSource &random, const GameSettings &settings, int motPrecedent)
 {
     int index = 0;
     int count = 0;
@@ -78,8 +73,6 @@ int draw(RandomSource &random, const GameSettings &settings, int motPrecedent, i
         index = int(random.next(WordList::kLastDrawable)) + 1;
         accepted = accepts(index, settings, motPrecedent);
     }
-    if (attempts)
-        *attempts = count;
     return index;
 }
 

@@ -11,8 +11,7 @@ namespace WordDraw {
 
 constexpr int kMaxAttempts = 30000;
 
-// One of the fourteen accented letters screened out (code page 1252 bytes).
-bool isScreenedAccent(unsigned char byte);
+// Holds one of the fourteen accented letters screened out (code page 1252).
 bool hasScreenedAccent(QByteArrayView text);
 // Strict consonant/vowel alternation; vowels are a, e, i, o, u, y only.
 bool alternates(QByteArrayView noun);
@@ -21,7 +20,7 @@ bool alternates(QByteArrayView noun);
 bool accepts(int index, const GameSettings &settings, int motPrecedent);
 
 // Draws candidates until one is accepted or kMaxAttempts were drawn; then
-// the last candidate is used as it is. `attempts` receives the count.
-int draw(RandomSource &random, const GameSettings &settings, int motPrecedent, int *attempts = nullptr);
+// the last candidate is used as it is.
+int draw(RandomSource &random, const GameSettings &settings, int motPrecedent);
 
 } // namespace WordDraw

@@ -176,10 +176,4 @@ int nounLength(QByteArrayView name)
     return int(name.size()) - (int(name.indexOf(' ')) + 1);
 }
 
-QByteArray noun(const QByteArray &name)
-{
-    const int n = nounLength(name);
-    return n <= 0 ? QByteArray() : name.right(n);
-}
-
 } // namespace WordList

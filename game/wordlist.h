@@ -25,6 +25,5 @@ QByteArray key(int index);          // at most 8 characters after the first slas
 // Length in bytes of the noun of a name: after "l'" when the apostrophe is
 // the second character, else after the first space.
 int nounLength(QByteArrayView name);
-QByteArray noun(const QByteArray &name);
 
 } // namespace WordList

@@ -2,10 +2,11 @@
 # The test command, headless.
 #
 #   scripts/test.sh          installs what the tests need, checks the layout
-#                            of the C++ files, builds what CTest runs and runs
-#                            it; ends on CTest's summary
+#                            of the C++ files and the order of the folders
+#                            they use, builds what CTest runs and runs it;
+#                            ends on CTest's summary
 #   scripts/test.sh --full   every check, in this order: the layout, the
-#                            whole build, the tests, clang-tidy, the install
+#                            folders' order, the whole build, the tests, clang-tidy, the install
 #                            and package checks, the tests under sanitizers,
 #                            the fuzzers' replay and fixed runs, a window
 #                            session and the damaged pictures under valgrind.
@@ -24,6 +25,7 @@ esac
 if [ -z "${full:-}" ]; then
     scripts/install-deps.sh test
     scripts/check-format.sh
+    scripts/check-layers.sh
     [ -f build/CMakeCache.txt ] || cmake --preset default
     cmake --build --preset default -j"$(nproc)" --target lecture_tests
     exec ctest --preset default -j"$(nproc)"
@@ -67,6 +69,7 @@ after_build() {
 }
 
 stage format scripts/check-format.sh || true
+stage layers scripts/check-layers.sh || true
 stage build scripts/build.sh || build_ok=0
 after_build tests ctest --preset default -j"$(nproc)"
 after_build tidy scripts/check-tidy.sh

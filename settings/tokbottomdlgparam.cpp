@@ -1,7 +1,6 @@
 #include "tokbottomdlgparam.h"
 
 #include "buttonpictures.h"
-#include "dialogframe.h"
 #include "gamesettings.h"
 #include "tpixigne.h"
 #include "turnstate.h"
@@ -77,10 +76,8 @@ TOKBottomDlgParam::TOKBottomDlgParam(GameSettings &settings, TurnState &turn, QW
     Label4 = new QLabel(QStringLiteral("Taille maximum (%1 ou -)").arg(SizeLimits::kMaxiAtMostInDialog), GroupeOptions);
     Label4->setGeometry(40, 92, 113, 13);
 
-    Pixigne2 = DialogFrame::addButton(this, QRect(176, 172, 36, 36), ButtonPictures::released(ButtonPicture::Croix),
-                                      ButtonPictures::pressed(ButtonPicture::Croix));
-    Pixigne1 = DialogFrame::addButton(this, QRect(280, 173, 36, 36), ButtonPictures::released(ButtonPicture::OK),
-                                      ButtonPictures::pressed(ButtonPicture::OK));
+    Pixigne2 = ButtonPictures::addButton(this, QRect(176, 172, 36, 36), ButtonPicture::Croix);
+    Pixigne1 = ButtonPictures::addButton(this, QRect(280, 173, 36, 36), ButtonPicture::OK);
     connect(Pixigne1, &TPixigne::OnClick, this, &TOKBottomDlgParam::ValideParam);
     connect(Pixigne2, &TPixigne::OnClick, this, &TOKBottomDlgParam::AnnuleParam);
 
@@ -132,19 +129,6 @@ QLineEdit *TOKBottomDlgParam::addSizeField(QPoint position)
     return field;
 }
 
-int TOKBottomDlgParam::readNumber(const QString &text)
-{
-    qsizetype i = 0;
-    while (i < text.size() && text.at(i) == QLatin1Char(' '))
-        ++i;
-    const auto isDigit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
-    int value = 0;
-    // The fields hold two positions; the cap only keeps longer texts from overflowing.
-    for (; i < text.size() && isDigit(text.at(i)) && value < 100000; ++i)
-        value = value * 10 + text.at(i).digitValue();
-    return value;
-}
-
 void TOKBottomDlgParam::fillFromSettings()
 {
     selectItem(caractItems, m_settings.StyleCaracteres - 1);
@@ -166,9 +150,10 @@ void TOKBottomDlgParam::ValideParam()
     m_settings.MotsAccentues = BoxAccents->isChecked();
     m_settings.TraitsApparents = BoxTraits->isChecked();
 
-    // displayText keeps the blank positions where text() drops them.
-    const auto [mini, maxi] = SizeLimits::corrected(
-        readNumber(MaskMini->displayText()), readNumber(MaskMaxi->displayText()), SizeLimits::kMaxiAtMostInDialog);
+    // The mask lets only digits and blanks in; toInt skips the blanks around
+    // a digit and reads two blanks as 0.
+    const auto [mini, maxi] =
+        SizeLimits::corrected(MaskMini->text().toInt(), MaskMaxi->text().toInt(), SizeLimits::kMaxiAtMostInDialog);
     m_settings.TailleMini = std::uint8_t(mini);
     m_settings.TailleMaxi = std::uint8_t(maxi);
     done(QDialog::Accepted);

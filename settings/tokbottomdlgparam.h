@@ -25,9 +25,6 @@ public:
     // Cancel: clears ParamValide, refills the controls, closes.
     void AnnuleParam();
 
-    // Leading blanks skipped, then digits up to the first non-digit; 0 without any.
-    static int readNumber(const QString &text);
-
     // The two radio groups: a captioned box and its exclusive items, ids 0..n-1.
     QGroupBox *GroupeCaract = nullptr;
     QButtonGroup *caractItems = nullptr;

@@ -52,7 +52,7 @@ QString installedDataDir(const QString &executableDir, Layout layout)
     return QDir::cleanPath(executableDir + QStringLiteral("/../share/lecture"));
 }
 
-Folders choose(const QString &currentDir, const QString &executableDir, const QString &userDataDir, Layout layout)
+GameFolders choose(const QString &currentDir, const QString &executableDir, const QString &userDataDir, Layout layout)
 {
     const QString installed = installedDataDir(executableDir, layout);
     const bool useInstalled = !installed.isEmpty() && !userDataDir.isEmpty() && holdsPictures(installed);
@@ -110,10 +110,10 @@ QStringList systemConfigDirs()
     return dirs;
 }
 
-Folders forThisRun()
+GameFolders forThisRun()
 {
-    Folders folders = choose(QDir::currentPath(), QCoreApplication::applicationDirPath(),
-                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    GameFolders folders = choose(QDir::currentPath(), QCoreApplication::applicationDirPath(),
+                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     // A locked class, installed or copied: the user's own file is neither
     // read nor written, nor its folder made.
     if (const std::optional<QString> locked = lockedSettings(systemConfigDirs())) {

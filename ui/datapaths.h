@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gamefolders.h"
+
 #include <QString>
 
 #include <optional>
@@ -29,22 +31,9 @@ enum class Layout { Prefix, Installer };
 // The layout of this system's installed copies.
 Layout nativeLayout();
 
-// Empty strings mean the working directory (see Game).
-struct Folders
-{
-    QString workDir;     // holds images/
-    QString settingsDir; // holds imolectu.dat
-    // The file read at start-up when it is not the one in settingsDir.
-    QString startSettings;
-    // An administrator's lock: startSettings (the class default, or nothing
-    // for the game's defaults) is read instead of the user's file, which is
-    // never written.
-    bool locked = false;
-};
-
 // The choice alone, from the three candidate folders, for the tests.
-Folders choose(const QString &currentDir, const QString &executableDir, const QString &userDataDir,
-               Layout layout = nativeLayout());
+GameFolders choose(const QString &currentDir, const QString &executableDir, const QString &userDataDir,
+                   Layout layout = nativeLayout());
 
 // The file to read at start-up for a user whose own file is `userFile`:
 // that file once it exists, else the first lecture/imolectu.dat of
@@ -61,7 +50,7 @@ std::optional<QString> lockedSettings(const QStringList &systemConfigDirs);
 QStringList systemConfigDirs();
 
 // The choice for this run; creates the user's data folder when it is used.
-Folders forThisRun();
+GameFolders forThisRun();
 
 // The publisher's program "velune.exe" installed with the game: looked for
 // only in `gameDir`, the folder that holds the game's pictures, and empty

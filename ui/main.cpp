@@ -15,8 +15,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.velune.Lecture"));
     QApplication::setWindowIcon(ButtonPictures::windowIcon());
 
-    const DataPaths::Folders folders = DataPaths::forThisRun();
-    TCadreGeneral window(GlyphSets::fromResources(), folders);
+    TCadreGeneral window(GlyphSets::fromResources(), DataPaths::forThisRun());
     window.zoomAuto();
     // The program's one start-up option; any other argument is ignored.
     if (QCoreApplication::arguments().contains(QStringLiteral("--plein-ecran")))

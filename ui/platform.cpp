@@ -45,20 +45,6 @@ QByteArray wholeScaleFactor(const QByteArray &value)
     return QByteArray::number(std::max(1.0, std::floor(factor + 0.5)));
 }
 
-QStringList dialogFontFiles()
-{
-#ifdef Q_OS_WIN
-    const QString folder = QStringLiteral(":/fonts/");
-#else
-    // fonts-wine keeps them out of fontconfig's path.
-    const QString folder = QStringLiteral("/usr/share/wine/fonts/");
-#endif
-    QStringList files;
-    for (const char *file : {"ms_sans_serif.ttf", "tahoma.ttf", "tahomabd.ttf"})
-        files << folder + QLatin1String(file);
-    return files;
-}
-
 void beep()
 {
 #ifdef Q_OS_WIN

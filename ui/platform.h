@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 // The few calls that reach the operating system directly, and the few
 // differences between the systems the game runs on.
@@ -23,10 +22,6 @@ void setUpApplication();
 // factor, halves upwards ("1.25" -> "1", "1.5" -> "2"); an empty or
 // unreadable value is returned as it is, for Qt to judge.
 QByteArray wholeScaleFactor(const QByteArray &value);
-
-// The font files the dialogs are drawn with: Wine's fonts, from fonts-wine
-// on Linux and compiled into the program on Windows.
-QStringList dialogFontFiles();
 
 // The default alert sound.
 void beep();

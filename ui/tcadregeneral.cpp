@@ -1,7 +1,9 @@
 #include "tcadregeneral.h"
 
 #include "buttonpictures.h"
-#include "dialogframe.h"
+#include "colours.h"
+#include "datapaths.h"
+#include "dialogfont.h"
 #include "hintdelaystyle.h"
 #include "platform.h"
 #include "tmonimage.h"
@@ -26,31 +28,17 @@
 namespace {
 
 const QString kTitle = QStringLiteral("Lecture");
-const QColor kWindowBlue(0, 0, 255);
 // A title bar and thin borders, for the choice made before the window manager
 // has framed the window.
 const QSize kFrameGuess(8, 32);
 
 } // namespace
 
-TCadreGeneral::TCadreGeneral(QWidget *parent)
-    : TCadreGeneral(GlyphSets::fromResources(), parent)
-{ }
-
-TCadreGeneral::TCadreGeneral(GlyphSets sets, QWidget *parent)
-    : TCadreGeneral(std::move(sets), {}, {}, parent)
-{ }
-
-TCadreGeneral::TCadreGeneral(GlyphSets sets, const QString &workDir, const QString &settingsDir, QWidget *parent)
-    : TCadreGeneral(std::move(sets), DataPaths::Folders{workDir, settingsDir, {}}, parent)
-{ }
-
-TCadreGeneral::TCadreGeneral(GlyphSets sets, const DataPaths::Folders &folders, QWidget *parent)
+TCadreGeneral::TCadreGeneral(GlyphSets sets, GameFolders folders, QWidget *parent)
     : QWidget(parent)
     , m_sets(std::move(sets))
-    , m_game(*this, m_sets, folders.workDir, folders.settingsDir, folders.startSettings)
+    , m_game(*this, m_sets, std::move(folders))
 {
-    m_game.setSettingsLocked(folders.locked);
     // Minimise and close but no maximise: the layout is pixel-fixed.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -59,10 +47,10 @@ TCadreGeneral::TCadreGeneral(GlyphSets sets, const DataPaths::Folders &folders, 
     move(301, 130);
     setWindowIcon(ButtonPictures::windowIcon());
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, kWindowBlue);
+    pal.setColor(QPalette::Window, Colours::kBlue);
     setPalette(pal);
     setAutoFillBackground(true);
-    setFont(DialogFrame::font());
+    setFont(DialogFont::font());
 
     PixigneLogo = addButton("PixigneLogo", {0, 255, 98, 36}, ButtonPicture::Logo,
                             QStringLiteral("A propos de Imagimot ?"), &TCadreGeneral::AproposdeCejeu);
@@ -107,13 +95,8 @@ TCadreGeneral::TCadreGeneral(GlyphSets sets, const DataPaths::Folders &folders, 
 TPixigne *TCadreGeneral::addButton(const char *name, QRect geometry, ButtonPicture picture, const QString &hint,
                                    void (TCadreGeneral::*command)())
 {
-    auto *button = new TPixigne(this);
+    TPixigne *button = ButtonPictures::addButton(this, geometry, picture);
     button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
-    // The pressed picture is computed from the released one, read once.
-    const QImage released = ButtonPictures::released(picture);
-    button->setBitmapUp(released);
-    button->setBitmapDown(ButtonPictures::sunk(released));
     button->setHint(hint);
     connect(button, &TPixigne::OnClick, this, command);
     return button;
@@ -122,7 +105,6 @@ TPixigne *TCadreGeneral::addButton(const char *name, QRect geometry, ButtonPictu
 void TCadreGeneral::FormCreate()
 {
     HintDelayStyle::install(kHintDelayMs);
-    m_game.clearBoard();
     m_board = new Tmonimage(m_game, this);
     m_board->setObjectName(QStringLiteral("board"));
     m_board->move(0, 0);
@@ -265,11 +247,6 @@ void TCadreGeneral::zoomOut()
     setZoom(zoom() - 1);
 }
 
-int TCadreGeneral::automaticZoom(QSize available, QSize frame)
-{
-    return Zoom::automatic(available, QSize(kClientWidth, kClientHeight), frame);
-}
-
 void TCadreGeneral::zoomAuto()
 {
     // The screen the window is on, or will open on; its logical size, so
@@ -284,7 +261,7 @@ void TCadreGeneral::zoomAuto()
         return;
     }
     const QSize frame = isVisible() && frameGeometry() != geometry() ? frameGeometry().size() - size() : kFrameGuess;
-    setZoom(automaticZoom(on->availableGeometry().size(), frame));
+    setZoom(Zoom::automatic(on->availableGeometry().size(), QSize(kClientWidth, kClientHeight), frame));
 }
 
 int TCadreGeneral::timeOfDayMs()

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "datapaths.h"
 #include "game.h"
 #include "gameservices.h"
 #include "glyphsets.h"
@@ -26,15 +25,9 @@ public:
     static constexpr int kHintDelayMs = 3000;
     static constexpr int kTickMs = 100;
 
-    // With the letter and mark sets of the program's resources.
-    explicit TCadreGeneral(QWidget *parent = nullptr);
-    explicit TCadreGeneral(GlyphSets sets, QWidget *parent = nullptr);
-    // Pictures under `workDir`/images, the settings file in `settingsDir`
-    // (see Game); empty strings mean the working directory.
-    TCadreGeneral(GlyphSets sets, const QString &workDir, const QString &settingsDir, QWidget *parent = nullptr);
-    // The same, with the settings read at start-up from `folders.startSettings`
-    // when it is given (see DataPaths).
-    TCadreGeneral(GlyphSets sets, const DataPaths::Folders &folders, QWidget *parent = nullptr);
+    // The program gives the letter and mark sets of its resources and the
+    // folders of DataPaths::forThisRun().
+    TCadreGeneral(GlyphSets sets, GameFolders folders, QWidget *parent = nullptr);
 
     Game &game() { return m_game; }
 
@@ -45,9 +38,6 @@ public:
     void zoomIn();
     void zoomOut();
     void zoomAuto();
-    // What zoomAuto chooses on a screen with this available size, for a
-    // window manager that adds `frame` around the client area.
-    static int automaticZoom(QSize available, QSize frame);
 
     // Full screen: the whole window at the largest whole factor that fits
     // the screen it is on, centred on the window's blue; F11 again gives
@@ -56,14 +46,9 @@ public:
     void setFullScreen(bool on);
     void toggleFullScreen();
 
-    // Set by an administrator's lock beside the class default: the settings
-    // dialog does not open and nothing is saved (see DataPaths).
-    bool settingsLocked() const { return m_game.settingsLocked(); }
-
     Tmonimage *board() const { return m_board; }
 
     // Handlers, each the command of one button or the timer.
-    void FormCreate();
     void Jeu_Suivant();
     void Reponse();
     void param();
@@ -93,6 +78,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // Run once, by the constructor: the board, the hints, then Init.
+    void FormCreate();
     TPixigne *addButton(const char *name, QRect geometry, ButtonPicture picture, const QString &hint,
                         void (TCadreGeneral::*command)());
 

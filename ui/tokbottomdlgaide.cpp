@@ -1,7 +1,8 @@
 #include "tokbottomdlgaide.h"
 
 #include "buttonpictures.h"
-#include "dialogframe.h"
+#include "colours.h"
+#include "dialogfont.h"
 #include "tpixigne.h"
 
 #include <QPlainTextEdit>
@@ -75,19 +76,16 @@ TOKBottomDlgAide::TOKBottomDlgAide(QWidget *parent)
     : FramedDialog(QStringLiteral("Fonctionnalités de Imagimot - Lecture"), QSize(449, 428), true, parent)
 {
     // Five pixels past the bottom: the box shows no edge there.
-    MemoAide = DialogFrame::addMemo(this, QRect(0, 0, 449, 433), helpText, DialogFrame::font(), QColor(0, 255, 255),
-                                    palette().color(QPalette::WindowText));
+    MemoAide = addMemo(QRect(0, 0, 449, 433), helpText, DialogFont::font(), Colours::kAqua,
+                       palette().color(QPalette::WindowText));
 
-    PixigneQuitter =
-        DialogFrame::addButton(this, QRect(408, 384, 36, 36), ButtonPictures::released(ButtonPicture::Quitter),
-                               ButtonPictures::pressed(ButtonPicture::Quitter));
+    PixigneQuitter = ButtonPictures::addButton(this, QRect(408, 384, 36, 36), ButtonPicture::Quitter);
     connect(PixigneQuitter, &TPixigne::OnClick, this, &TOKBottomDlgAide::QuitteAide);
 
     // The copies only illustrate the text: the released picture in both
     // states and no command, so a click neither acts nor shows.
     const auto copy = [this](ButtonPicture picture, QRect design, int line, bool afterText) {
-        const QImage look = ButtonPictures::released(picture);
-        m_copies.append({DialogFrame::addButton(this, design, look, look), design, line, afterText});
+        m_copies.append({ButtonPictures::addButton(this, design, picture, false), design, line, afterText});
         return m_copies.last().button;
     };
     PixigneLogo = copy(ButtonPicture::Logo, QRect(104, 56, 97, 36), 6, false);

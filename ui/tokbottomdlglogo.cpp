@@ -1,7 +1,7 @@
 #include "tokbottomdlglogo.h"
 
 #include "buttonpictures.h"
-#include "dialogframe.h"
+#include "dialogfont.h"
 #include "tpixigne.h"
 
 #include <QGraphicsEffect>
@@ -67,18 +67,17 @@ protected:
 TOKBottomDlgLogo::TOKBottomDlgLogo(QWidget *parent)
     : FramedDialog(QStringLiteral("La règle du jeu"), QSize(416, 352), true, parent)
 {
-    QFont bold = DialogFrame::font();
+    QFont bold = DialogFont::font();
     bold.setBold(true);
-    const bool overstrike = DialogFrame::boldNeedsOverstrike(bold);
+    const bool overstrike = DialogFont::boldNeedsOverstrike(bold);
     if (overstrike)
         bold.setLetterSpacing(QFont::AbsoluteSpacing, 1);
     // One pixel past the right and bottom edges: the box shows no edge there.
-    Memo1 = DialogFrame::addMemo(this, QRect(0, 0, 417, 353), rulesText, bold, QColor(0, 0, 128), Qt::white);
+    Memo1 = addMemo(QRect(0, 0, 417, 353), rulesText, bold, QColor(0, 0, 128), Qt::white);
     if (overstrike)
         Memo1->setGraphicsEffect(new OverstrikeEffect(Memo1));
 
-    Pixigne2 = DialogFrame::addButton(this, QRect(364, 302, 36, 36), ButtonPictures::released(ButtonPicture::Quitter),
-                                      ButtonPictures::pressed(ButtonPicture::Quitter));
+    Pixigne2 = ButtonPictures::addButton(this, QRect(364, 302, 36, 36), ButtonPicture::Quitter);
     connect(Pixigne2, &TPixigne::OnClick, this, &TOKBottomDlgLogo::QuitteAproposdeTessarin);
 }
 

@@ -5,9 +5,10 @@
 // application being built, main window built and being shown, board painted;
 // and the peak resident memory so far. The program's own main() runs
 // untouched: the probe hooks in from QCoreApplication's constructor.
+#include "procstatus.h"
+
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFile>
 #include <QObject>
 #include <QTimer>
 #include <QWidget>
@@ -22,18 +23,6 @@ qint64 monotonicNs()
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
     return qint64(ts.tv_sec) * 1000000000 + ts.tv_nsec;
-}
-
-long peakResidentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return -1;
 }
 
 class FirstPaintProbe : public QObject
@@ -61,7 +50,7 @@ private:
     void report()
     {
         std::printf("app_ns=%lld show_ns=%lld firstpaint_ns=%lld vmhwm_kb=%ld\n", static_cast<long long>(m_appNs),
-                    static_cast<long long>(m_showNs), static_cast<long long>(monotonicNs()), peakResidentKb());
+                    static_cast<long long>(m_showNs), static_cast<long long>(monotonicNs()), procStatusKb("VmHWM"));
         std::fflush(stdout);
         QCoreApplication::exit(0);
     }

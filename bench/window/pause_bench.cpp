@@ -4,10 +4,9 @@
 // waits). The window test checks that the pause waits for events instead of
 // spinning; this measures how much CPU the wait takes on this machine.
 // Run from the game's folder (images/ beside it), like window_bench.
-#include "tcadregeneral.h"
+#include "shownwindow.h"
 
 #include <QApplication>
-#include <QTest>
 
 #include <benchmark/benchmark.h>
 
@@ -15,15 +14,9 @@ namespace {
 
 void BM_FlashPause(benchmark::State &state)
 {
-    static TCadreGeneral *window = [] {
-        auto *created = new TCadreGeneral;
-        created->show();
-        if (!QTest::qWaitForWindowExposed(created))
-            qFatal("the window was never shown");
-        return created;
-    }();
+    TCadreGeneral &window = shownWindow();
     for (auto _ : state)
-        window->pause(int(state.range(0)));
+        window.pause(int(state.range(0)));
 }
 BENCHMARK(BM_FlashPause)->Arg(300)->Iterations(10)->Unit(benchmark::kMillisecond);
 

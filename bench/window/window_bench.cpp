@@ -13,6 +13,7 @@
 #include "barewindow.h"
 #include "boardlayout.h"
 #include "game.h"
+#include "shownwindow.h"
 #include "tcadregeneral.h"
 #include "tmonimage.h"
 #include "tpixigne.h"
@@ -26,18 +27,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-TCadreGeneral &window()
-{
-    static TCadreGeneral *w = [] {
-        auto *created = new TCadreGeneral;
-        created->show();
-        if (!QTest::qWaitForWindowExposed(created))
-            qFatal("the window was never shown");
-        return created;
-    }();
-    return *w;
-}
 
 // Counts the board's paint events: the event-loop benchmarks must paint once
 // per iteration, or they would time a turn without its repaint.
@@ -71,7 +60,7 @@ QPoint centreOfCell(int cell)
 
 void BM_Suite(benchmark::State &state)
 {
-    TCadreGeneral &w = window();
+    TCadreGeneral &w = shownWindow();
     w.game().settings().TypeExercice = 2;
     const QImage before = w.game().board();
     QTest::mouseClick(w.PixigneOK, Qt::LeftButton);
@@ -88,7 +77,7 @@ BENCHMARK(BM_Suite)->Unit(benchmark::kMicrosecond);
 
 void BM_SuiteEventLoop(benchmark::State &state)
 {
-    TCadreGeneral &w = window();
+    TCadreGeneral &w = shownWindow();
     w.game().settings().TypeExercice = 2;
     PaintCounter counter(w.board());
     for (auto _ : state) {
@@ -102,7 +91,7 @@ BENCHMARK(BM_SuiteEventLoop)->Unit(benchmark::kMicrosecond);
 // Mode 4 marks a face; mode 5 also redraws the streak row.
 void BM_JudgedClick(benchmark::State &state)
 {
-    TCadreGeneral &w = window();
+    TCadreGeneral &w = shownWindow();
     Game &game = w.game();
     game.settings().TypeExercice = std::uint8_t(state.range(0));
     w.Jeu_Suivant();
@@ -125,7 +114,7 @@ BENCHMARK(BM_JudgedClick)->Arg(4)->Arg(5)->Unit(benchmark::kMicrosecond);
 
 void BM_JudgedClickEventLoop(benchmark::State &state)
 {
-    TCadreGeneral &w = window();
+    TCadreGeneral &w = shownWindow();
     Game &game = w.game();
     game.settings().TypeExercice = std::uint8_t(state.range(0));
     w.Jeu_Suivant();
@@ -148,7 +137,7 @@ BENCHMARK(BM_JudgedClickEventLoop)->Arg(4)->Arg(5)->Unit(benchmark::kMicrosecond
 
 void BM_BoardRepaint(benchmark::State &state)
 {
-    TCadreGeneral &w = window();
+    TCadreGeneral &w = shownWindow();
     for (auto _ : state)
         w.board()->repaint();
 }

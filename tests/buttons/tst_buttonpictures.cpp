@@ -166,7 +166,7 @@ void ButtonPicturesTest::pressedPictureIsSunkAndMovedDown()
     QFETCH(QSize, size);
 
     const QImage released = ButtonPictures::released(which);
-    const QImage pressed = ButtonPictures::pressed(which);
+    const QImage pressed = ButtonPictures::sunk(released);
     QCOMPARE(pressed.size(), size);
     QCOMPARE(pressed.format(), QImage::Format_Indexed8);
     QVERIFY(isOpaque(pressed));

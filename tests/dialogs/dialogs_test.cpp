@@ -67,11 +67,6 @@ std::unique_ptr<QDialog> makeInfoDialog(const QString &which)
     return makeDialog(which, unused, unusedTurn);
 }
 
-QPlainTextEdit *memoOf(QDialog *dialog)
-{
-    return dialog->findChild<QPlainTextEdit *>();
-}
-
 } // namespace
 
 class DialogsTest : public QObject

@@ -5,6 +5,7 @@
 #include "picturefolder.h"
 #include "pictureloader.h"
 #include "tcadregeneral.h"
+#include "testfiles.h"
 #include "testsets.h"
 #include "tpixigne.h"
 #include "wordlist.h"
@@ -49,18 +50,6 @@ private:
 namespace {
 
 const QByteArray kCapitalsRecord = "3401241112300000000000000000000000000000000";
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 
 // A working folder whose images/ links to every shared picture, so that a
 // test may delete or damage some without touching the others.
@@ -109,10 +98,10 @@ void FaultsTest::unwritableSettingsKeepTheirContents()
     QFETCH(QString, lock);
     QTemporaryDir settingsDir;
     const QString path = settingsDir.filePath(QStringLiteral("imolectu.dat"));
-    QVERIFY(writeAll(path, kCapitalsRecord));
+    QVERIFY(TestFiles::write(path, kCapitalsRecord));
     FakeServices services;
     const GlyphSets sets = TestSets::make();
-    Game game(services, sets, m_pictures->path(), settingsDir.path());
+    Game game(services, sets, {m_pictures->path(), settingsDir.path()});
     game.Init();
     QCOMPARE(services.beeps, 0);
     QCOMPARE(int(game.settings().StyleCaracteres), 3);
@@ -128,7 +117,7 @@ void FaultsTest::unwritableSettingsKeepTheirContents()
     }
     game.QuitterCejeu();
     QCOMPARE(services.beeps, 1);
-    QCOMPARE(readAll(path), kCapitalsRecord);
+    QCOMPARE(TestFiles::read(path), kCapitalsRecord);
     QCOMPARE(QDir(settingsDir.path()).entryList(QDir::Files), QStringList{QStringLiteral("imolectu.dat")});
 }
 
@@ -148,8 +137,8 @@ void FaultsTest::quitButtonEndsTheProgramAfterAFailedSave()
     if (fault == QLatin1String("folder"))
         QVERIFY(QDir(settingsDir.path()).mkdir(QStringLiteral("imolectu.dat")));
     else
-        QVERIFY(writeAll(path, kCapitalsRecord));
-    TCadreGeneral window(TestSets::make(), m_pictures->path(), settingsDir.path());
+        QVERIFY(TestFiles::write(path, kCapitalsRecord));
+    TCadreGeneral window(TestSets::make(), {m_pictures->path(), settingsDir.path()});
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.Reponse();
@@ -168,7 +157,7 @@ void FaultsTest::quitButtonEndsTheProgramAfterAFailedSave()
     if (fault == QLatin1String("folder"))
         QVERIFY(QFileInfo(path).isDir());
     else
-        QCOMPARE(readAll(path), kCapitalsRecord);
+        QCOMPARE(TestFiles::read(path), kCapitalsRecord);
 }
 
 void FaultsTest::windowOpensWithoutItsPictures_data()
@@ -187,7 +176,7 @@ void FaultsTest::windowOpensWithoutItsPictures()
     if (emptyFolder)
         QVERIFY(QDir(workDir.path()).mkdir(QStringLiteral("images")));
     MessageBoxCloser closer;
-    TCadreGeneral window(TestSets::make(), workDir.path(), workDir.path());
+    TCadreGeneral window(TestSets::make(), {workDir.path(), workDir.path()});
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(window.Timer1->isActive());
@@ -231,8 +220,8 @@ void FaultsTest::pictureLostBetweenTwoTurns()
     const GlyphSets sets = TestSets::make();
     FakeServices services;
     FakeServices twinServices;
-    Game game(services, sets, workDir.path());
-    Game twin(twinServices, sets, m_pictures->path(), workDir.path());
+    Game game(services, sets, {workDir.path()});
+    Game twin(twinServices, sets, {m_pictures->path(), workDir.path()});
     for (Game *g : {&game, &twin}) {
         g->Init();
         g->settings().TypeExercice = std::uint8_t(mode);
@@ -245,7 +234,7 @@ void FaultsTest::pictureLostBetweenTwoTurns()
     const QString lost = game.picturePath(WordList::key(next.at(cell - 1)));
     QVERIFY(QFile::remove(lost));
     if (damaged)
-        QVERIFY(writeAll(lost, "BM this was a picture"));
+        QVERIFY(TestFiles::write(lost, "BM this was a picture"));
     else if (fault == QLatin1String("folder"))
         QVERIFY(QDir().mkdir(lost));
     else if (fault == QLatin1String("pipe")) // with no writer: opening it would wait for ever
@@ -318,7 +307,7 @@ void FaultsTest::lyingPictureHeaders()
     QFETCH(bool, readable);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("picture.bmp"));
-    QVERIFY(writeAll(path, bytes));
+    QVERIFY(TestFiles::write(path, bytes));
     const PictureLoader::Result result = PictureLoader::load(path);
     QCOMPARE(!result.image.isNull(), readable);
     QCOMPARE(result.error, readable ? QString() : QStringLiteral("Image bitmap incorrecte."));

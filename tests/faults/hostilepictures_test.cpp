@@ -135,7 +135,7 @@ void HostilePicturesTest::hostilePictures()
     QVERIFY(linkEveryKey(workDir.path(), path));
     FakeServices services;
     const GlyphSets sets = TestSets::make();
-    Game game(services, sets, workDir.path(), workDir.path());
+    Game game(services, sets, {workDir.path(), workDir.path()});
     game.settings().TypeExercice = 4;
     const bool drawn = game.NouveauMot();
     QCOMPARE(drawn, error.isEmpty());

@@ -1,5 +1,6 @@
 #include "boardlayout.h"
 #include "boardprobe.h"
+#include "cp1252.h"
 #include "fakeservices.h"
 #include "game.h"
 #include "picturefolder.h"
@@ -46,11 +47,6 @@ private:
     GlyphSets m_sets = TestSets::make();
 };
 
-static QByteArray cp1252(const char *utf8)
-{
-    return QString::fromUtf8(utf8).toLatin1();
-}
-
 void BoardTest::initTestCase()
 {
     m_folder = new PictureFolder;
@@ -88,7 +84,7 @@ void BoardTest::replaceAllPictures(const QByteArray &bytes)
 
 void BoardTest::freshBoardIsAquaWithBlueFrame()
 {
-    Game game(m_services, m_sets, m_folder->path());
+    Game game(m_services, m_sets, {m_folder->path()});
     const QImage &b = game.board();
     QCOMPARE(b.size(), QSize(331, 255));
     for (QPoint p : {QPoint(0, 0), QPoint(330, 0), QPoint(0, 254), QPoint(330, 254), QPoint(165, 0), QPoint(0, 100)})
@@ -102,7 +98,7 @@ void BoardTest::knownClockGivesKnownTargetAndBoard()
     // Pinned: a change to the generator, the draw or the composition order
     // changes which words a given moment shows.
     m_services.clockMs = 36000000; // 10:00:00.000 UTC
-    Game game(m_services, m_sets, m_folder->path());
+    Game game(m_services, m_sets, {m_folder->path()});
     game.Init();
     QList<int> cells;
     for (int p = 1; p <= 4; ++p)
@@ -114,7 +110,7 @@ void BoardTest::knownClockGivesKnownTargetAndBoard()
 
 void BoardTest::targetSitsInExactlyOneCellAmongDistinctOthers()
 {
-    Game game(m_services, m_sets, m_folder->path());
+    Game game(m_services, m_sets, {m_folder->path()});
     game.Init();
     for (int turn = 0; turn < 300; ++turn) {
         m_services.clockMs += 7919;
@@ -148,7 +144,7 @@ void BoardTest::firstRunWithoutSettingsFileBeepsAndAvoidsEntry100()
     QFETCH(int, clockMs);
     FakeServices services;
     services.clockMs = clockMs;
-    Game game(services, m_sets, m_folder->path());
+    Game game(services, m_sets, {m_folder->path()});
     game.Init();
     QCOMPARE(services.beeps, 1);
     QVERIFY(game.turn().NumeroMot != 100);
@@ -191,7 +187,7 @@ void BoardTest::nameLine()
     QFETCH(int, style);
     QFETCH(QList<int>, glyphs);
     QFETCH(int, firstX);
-    Game game(m_services, m_sets, m_folder->path());
+    Game game(m_services, m_sets, {m_folder->path()});
     game.settings().StyleCaracteres = std::uint8_t(style);
     game.turn().NomAffiche = name;
     game.MiseAJourNom();
@@ -211,7 +207,7 @@ void BoardTest::nameLine()
 
 void BoardTest::nameLineWipeCoversColumns10To321()
 {
-    Game game(m_services, m_sets, m_folder->path());
+    Game game(m_services, m_sets, {m_folder->path()});
     game.Init();
     const QImage &b = game.board();
     const QColor blank = TestSets::glyphColour(1, 27);
@@ -223,7 +219,7 @@ void BoardTest::nameLineWipeCoversColumns10To321()
 
 void BoardTest::styleButtonCyclesAndRedrawsInPlace()
 {
-    Game game(m_services, m_sets, m_folder->path());
+    Game game(m_services, m_sets, {m_folder->path()});
     game.Init();
     game.turn().NomAffiche = cp1252("l'âne");
     game.MiseAJourNom();
@@ -245,7 +241,7 @@ void BoardTest::styleButtonCyclesAndRedrawsInPlace()
 
 void BoardTest::discoveryModeMarksTheTargetAtOnce()
 {
-    Game game(m_services, m_sets, m_folder->path());
+    Game game(m_services, m_sets, {m_folder->path()});
     game.Init();
     const int right = game.turn().PositionBonne;
     for (int p = 1; p <= 4; ++p)
@@ -304,7 +300,7 @@ void BoardTest::unreadablePicture()
 {
     QFETCH(QByteArray, content);
     QFETCH(bool, missing);
-    Game game(m_services, m_sets, m_folder->path());
+    Game game(m_services, m_sets, {m_folder->path()});
     game.settings().TypeExercice = 4;
     game.Init();
     game.clickAt(BoardLayout::pictureCentre(game.turn().PositionBonne));
@@ -339,7 +335,7 @@ void BoardTest::unreadablePicture()
 
 void BoardTest::largerPictureIsDrawnWhole()
 {
-    Game game(m_services, m_sets, m_folder->path());
+    Game game(m_services, m_sets, {m_folder->path()});
     game.Init();
     replaceAllPictures(bmpBytes(QSize(80, 80)));
     game.Jeu_Suivant();

@@ -1,6 +1,7 @@
 #include "fakeservices.h"
 #include "game.h"
 #include "picturefolder.h"
+#include "testfiles.h"
 #include "testsets.h"
 
 #include <QFile>
@@ -16,19 +17,6 @@ private slots:
     void settingsFileFolder_data();
     void settingsFileFolder();
 };
-
-static QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-static void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 // Style 3 (capitals) beside the pictures, style 2 (print) in the user's folder.
 static const QByteArray kCapitals = "3101241112300000000000000000000000000000000";
@@ -59,13 +47,13 @@ void FoldersTest::settingsFileFolder()
     QTemporaryDir own;
     const QString besidePictures = pictures.path() + QStringLiteral("/imolectu.dat");
     const QString inOwn = own.filePath(QStringLiteral("imolectu.dat"));
-    writeAll(besidePictures, kCapitals);
+    QVERIFY(TestFiles::write(besidePictures, kCapitals));
     if (!ownFile.isEmpty())
-        writeAll(inOwn, ownFile);
+        QVERIFY(TestFiles::write(inOwn, ownFile));
 
     FakeServices services;
     const GlyphSets sets = TestSets::make();
-    Game game(services, sets, pictures.path(), ownFolder ? own.path() : QString());
+    Game game(services, sets, {pictures.path(), ownFolder ? own.path() : QString()});
     game.Init();
     QVERIFY(services.errors.isEmpty()); // the pictures were found
     QCOMPARE(int(game.settings().StyleCaracteres), style);
@@ -74,11 +62,11 @@ void FoldersTest::settingsFileFolder()
     game.Reponse(); // next style, so that the save differs from both files
     game.QuitterCejeu();
     const QString saved = ownFolder ? inOwn : besidePictures;
-    QCOMPARE(readAll(saved).left(1), QByteArray::number(style % 3 + 1));
+    QCOMPARE(TestFiles::read(saved).left(1), QByteArray::number(style % 3 + 1));
     if (ownFolder)
-        QCOMPARE(readAll(besidePictures), kCapitals);
+        QCOMPARE(TestFiles::read(besidePictures), kCapitals);
     else
-        QCOMPARE(readAll(inOwn), ownFile);
+        QCOMPARE(TestFiles::read(inOwn), ownFile);
 }
 
 QTEST_MAIN(FoldersTest)

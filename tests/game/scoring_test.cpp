@@ -56,7 +56,7 @@ void ScoringTest::cleanup()
 
 Game *ScoringTest::newGame(int mode)
 {
-    m_game = new Game(m_services, m_sets, m_folder->path());
+    m_game = new Game(m_services, m_sets, {m_folder->path()});
     m_game->Init();
     m_game->settings().TypeExercice = std::uint8_t(mode);
     m_game->turn().ParamValide = true;

@@ -1,3 +1,4 @@
+#include "cp1252.h"
 #include "wordlist.h"
 
 #include <QFile>
@@ -17,11 +18,6 @@ private slots:
     void everyEntryIsWellFormed();
     void articlesAreCountedAsListed();
 };
-
-static QByteArray cp1252(const char *utf8)
-{
-    return QString::fromUtf8(utf8).toLatin1();
-}
 
 void WordListTest::entriesKeepTheirIndex_data()
 {
@@ -87,7 +83,8 @@ void WordListTest::nounLength()
     QFETCH(int, length);
     QFETCH(QByteArray, noun);
     QCOMPARE(WordList::nounLength(name), length);
-    QCOMPARE(WordList::noun(name), noun);
+    // The noun is what the length leaves at the end of the name.
+    QCOMPARE(name.right(length), noun);
 }
 
 void WordListTest::everyEntryIsWellFormed()

@@ -1,5 +1,6 @@
 #include "glyphsets.h"
 #include "inkscan.h"
+#include "testsets.h"
 
 #include <QColor>
 #include <QHash>
@@ -43,9 +44,9 @@ void MarksTest::marksFillTheirBoxes()
 {
     QFETCH(int, index);
     QFETCH(QRect, box);
-    QCOMPARE(m_sets.Touches.count(), GlyphSets::kMarkCount);
+    QCOMPARE(TestSets::drawnCount(m_sets.Touches), GlyphSets::kMarkCount);
     QCOMPARE(m_sets.Touches.cellSize(), GlyphSets::kMarkCell);
-    QCOMPARE(inkBox(m_sets.Touches.cell(index)), box);
+    QCOMPARE(inkBox(TestSets::drawnCell(m_sets.Touches, index)), box);
 }
 
 void MarksTest::marksHaveTheirColour_data()
@@ -67,7 +68,7 @@ void MarksTest::marksHaveTheirColour()
     QFETCH(int, index);
     QFETCH(int, hueFrom);
     QFETCH(int, hueTo);
-    const QImage cell = m_sets.Touches.cell(index);
+    const QImage cell = TestSets::drawnCell(m_sets.Touches, index);
     QHash<QRgb, int> counts;
     for (int y = 0; y < cell.height(); ++y)
         for (int x = 0; x < cell.width(); ++x)
@@ -90,7 +91,7 @@ void MarksTest::streakOfMedalsLosesNoPixel()
         for (int k = 1; k <= 9; ++k)
             m_sets.Touches.draw(painter, 4, QPoint(28 * k + 11, 220));
     }
-    const QImage medal = m_sets.Touches.cell(4);
+    const QImage medal = TestSets::drawnCell(m_sets.Touches, 4);
     for (int k = 1; k <= 9; ++k) {
         for (int y = 0; y < medal.height(); ++y)
             for (int x = 0; x < medal.width(); ++x)

@@ -1,11 +1,12 @@
 // Reading the program's own images must not drag in Qt's image plugins
 // (SVG with its library, JPEG, GIF, ICO): a plain QImage(path) or
 // QIcon(path) probes every plugin, which costs start-up time and memory.
+#include "assetimage.h"
 #include "buttonpictures.h"
 #include "glyphsets.h"
-#include "imagefile.h"
 #include "pictureloader.h"
 #include "tcadregeneral.h"
+#include "testsets.h"
 #include "wordlist.h"
 
 #include <QDir>
@@ -62,15 +63,17 @@ private slots:
         QTest::addColumn<std::function<bool()>>("load");
 
         QTest::newRow("window icon") << std::function<bool()>(
-            [] { return !ImageFile::read(QStringLiteral(":/icon/lecture.xpm")).isNull(); });
+            [] { return !AssetImage::read(QStringLiteral(":/icon/lecture.xpm")).isNull(); });
         QTest::newRow("letter and mark sets") << std::function<bool()>([] {
             const GlyphSets sets = GlyphSets::fromResources();
-            return !sets.Alphabet.isNull() && !sets.AlphaMin.isNull() && !sets.AlphaMaj.isNull()
-                   && !sets.Touches.isNull();
+            return TestSets::drawnCount(sets.Alphabet) == GlyphSets::kGlyphCount
+                   && TestSets::drawnCount(sets.AlphaMin) == GlyphSets::kGlyphCount
+                   && TestSets::drawnCount(sets.AlphaMaj) == GlyphSets::kGlyphCount
+                   && TestSets::drawnCount(sets.Touches) == GlyphSets::kMarkCount;
         });
         QTest::newRow("button pictures") << std::function<bool()>([] {
-            for (ButtonPicture which : allButtonPictures) {
-                if (ButtonPictures::released(which).isNull())
+            for (int which = 0; which <= int(ButtonPicture::Croix); ++which) {
+                if (ButtonPictures::released(ButtonPicture(which)).isNull())
                     return false;
             }
             return true;
@@ -91,7 +94,7 @@ private slots:
                 if (!file.open(QIODevice::WriteOnly) || file.write(picture) != picture.size())
                     return false;
             }
-            TCadreGeneral window(GlyphSets::fromResources(), dir.path(), dir.path());
+            TCadreGeneral window(GlyphSets::fromResources(), {dir.path(), dir.path()});
             return !window.windowIcon().isNull();
         });
     }
@@ -141,7 +144,7 @@ private slots:
             QVERIFY(picture.save(path, writeAs.constData()));
         }
 
-        const QImage read = ImageFile::read(path);
+        const QImage read = AssetImage::read(path);
         QCOMPARE(!read.isNull(), readable);
         if (readable) {
             QCOMPARE(read.size(), QSize(5, 3));
@@ -152,7 +155,7 @@ private slots:
     void missingFileIsNull()
     {
         QTemporaryDir dir;
-        QVERIFY(ImageFile::read(dir.filePath(QStringLiteral("absent.xpm"))).isNull());
+        QVERIFY(AssetImage::read(dir.filePath(QStringLiteral("absent.xpm"))).isNull());
     }
 };
 

@@ -83,7 +83,7 @@ private slots:
         PictureFolder folder;
         FakeServices services;
         const GlyphSets sets = TestSets::make();
-        Game game(services, sets, folder.path());
+        Game game(services, sets, {folder.path()});
         game.Init();
         game.settings().TypeExercice = std::uint8_t(mode);
         game.Jeu_Suivant();

@@ -18,6 +18,7 @@ stub() {
 }
 stub "$work/scripts/install-deps.sh" deps
 stub "$work/scripts/check-format.sh" format
+stub "$work/scripts/check-layers.sh" layers
 stub "$work/scripts/build.sh" build
 stub "$work/bin/ctest" tests
 stub "$work/scripts/check-tidy.sh" tidy
@@ -39,12 +40,13 @@ while IFS='|' read -r fail ran last code; do
     fi
     rm -f "$work/ran"
 done <<'EOF'
-|deps format build tests tidy install sanitizers fuzz valgrind |stages: 8 passed, 0 failed|0
-format|deps format build tests tidy install sanitizers fuzz valgrind |stages: 7 passed, 1 failed|1
-build|deps format build sanitizers fuzz valgrind |stages: 4 passed, 1 failed, 3 skipped|1
-tests fuzz|deps format build tests tidy install sanitizers fuzz valgrind |stages: 6 passed, 2 failed|1
-valgrind|deps format build tests tidy install sanitizers fuzz valgrind |stages: 7 passed, 1 failed|1
+|deps format layers build tests tidy install sanitizers fuzz valgrind |stages: 9 passed, 0 failed|0
+format|deps format layers build tests tidy install sanitizers fuzz valgrind |stages: 8 passed, 1 failed|1
+layers|deps format layers build tests tidy install sanitizers fuzz valgrind |stages: 8 passed, 1 failed|1
+build|deps format layers build sanitizers fuzz valgrind |stages: 5 passed, 1 failed, 3 skipped|1
+tests fuzz|deps format layers build tests tidy install sanitizers fuzz valgrind |stages: 7 passed, 2 failed|1
+valgrind|deps format layers build tests tidy install sanitizers fuzz valgrind |stages: 8 passed, 1 failed|1
 deps|deps |test.sh: the packages could not be installed|1
 EOF
-[ "$status" -eq 0 ] && echo "fullstages_test: 6 cases passed"
+[ "$status" -eq 0 ] && echo "fullstages_test: 7 cases passed"
 exit "$status"

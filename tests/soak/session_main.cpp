@@ -116,7 +116,7 @@ int main(int argc, char *argv[])
     bool played = false;
     bool judgedInFlash = false;
     {
-        TCadreGeneral window(GlyphSets::fromResources(), workDir, workDir);
+        TCadreGeneral window(GlyphSets::fromResources(), {workDir, workDir});
         window.show();
         QTimer::singleShot(0, &window, [&] {
             play(window, judgedInFlash);

@@ -1,4 +1,5 @@
 #include "picturefolder.h"
+#include "procstatus.h"
 #include "soakplayer.h"
 
 #include <QFile>
@@ -12,22 +13,7 @@
 #endif
 #endif
 
-namespace {
-
-// Resident memory of this process in kB, from /proc/self/status.
-long residentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return -1;
-}
-
-} // namespace
+namespace { } // namespace
 
 class SoakTest : public QObject
 {
@@ -47,7 +33,7 @@ void SoakTest::longRandomPlayKeepsEveryInvariant()
     for (int i = 1; i <= steps; ++i) {
         QVERIFY2(player.step(), qPrintable(QStringLiteral("step %1 %2").arg(i).arg(player.failure)));
         if (i == steps / 10)
-            earlyKb = residentKb();
+            earlyKb = procStatusKb("VmRSS");
     }
     for (int mode = 1; mode <= 7; ++mode)
         QVERIFY2(player.modeSteps[mode] > steps / 100, qPrintable(QStringLiteral("mode %1 barely played").arg(mode)));
@@ -55,7 +41,7 @@ void SoakTest::longRandomPlayKeepsEveryInvariant()
     if (steps >= 50000)
         QVERIFY2(player.flashes() > 0, "no streak of ten was reached");
 
-    const long lateKb = residentKb();
+    const long lateKb = procStatusKb("VmRSS");
     if (earlyKb < 0 || lateKb < 0)
         QSKIP("the invariants held; memory growth not measured: no /proc/self/status here");
     qInfo("resident memory: %ld kB after %d steps, %ld kB after %d; %d streak flashes", earlyKb, steps / 10, lateKb,

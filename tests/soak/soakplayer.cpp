@@ -85,7 +85,7 @@ void SoakPlayer::restart(bool mode7InFile)
     // Every stored value's round trip through the file is the settings
     // file test's; here, that a restart carries the settings on.
     const bool firstRun = !m_game;
-    m_game = std::make_unique<Game>(m_services, m_sets, m_folder);
+    m_game = std::make_unique<Game>(m_services, m_sets, GameFolders{m_folder});
     m_game->Init();
     ++m_turns;
     if (firstRun)

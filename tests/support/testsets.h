@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 
 #include <functional>
 
@@ -59,6 +60,29 @@ inline int markAt(const QImage &board, QPoint at)
     if (c.red() != 200 || c.blue() != 200)
         return -1;
     return c.green() - 10;
+}
+
+// A colour no set uses: where a draw left the ground untouched.
+constexpr QRgb kUndrawn = qRgb(1, 2, 3);
+
+// What `set` draws for cell `index`, alone on a cell-sized ground of kUndrawn.
+inline QImage drawnCell(const ImageSet &set, int index)
+{
+    QImage cell(set.cellSize().isValid() ? set.cellSize() : QSize(1, 1), QImage::Format_RGB32);
+    cell.fill(kUndrawn);
+    QPainter painter(&cell);
+    set.draw(painter, index, QPoint(0, 0));
+    return cell;
+}
+
+// How many cells `set` draws: cells are opaque, so the first index that
+// leaves the ground untouched ends the set.
+inline int drawnCount(const ImageSet &set)
+{
+    int count = 0;
+    while (count < 1000 && drawnCell(set, count).pixel(0, 0) != kUndrawn)
+        ++count;
+    return count;
 }
 
 } // namespace TestSets

@@ -2,6 +2,7 @@
 #include "fakeservices.h"
 #include "game.h"
 #include "picturefolder.h"
+#include "testfiles.h"
 #include "testsets.h"
 
 #include <QDir>
@@ -21,20 +22,6 @@ private slots:
 };
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 // "Les premiers pas" (mode 2), print letters, names of 3 to 6 letters.
 const QByteArray kClass = "2203060110000000000000000000000000000000000";
@@ -79,9 +66,9 @@ void ClassDefaultTest::startFrom()
                                     root.filePath(QStringLiteral("etc/xdg"))};
     const QString classPath = systemDirs.at(1) + QStringLiteral("/lecture/imolectu.dat");
     if (!own.isEmpty())
-        writeAll(ownFile, own);
+        QVERIFY(TestFiles::write(ownFile, own));
     if (placed == 1)
-        writeAll(classPath, classFile);
+        QVERIFY(TestFiles::write(classPath, classFile));
     if (placed == 2)
         QVERIFY(QDir().mkpath(classPath));
 
@@ -90,7 +77,7 @@ void ClassDefaultTest::startFrom()
     PictureFolder pictures;
     FakeServices services;
     const GlyphSets sets = TestSets::make();
-    Game game(services, sets, pictures.path(), user, start == ownFile ? QString() : start);
+    Game game(services, sets, {pictures.path(), user, start == ownFile ? QString() : start});
     game.Init();
     const GameSettings &s = game.settings();
     const QString loaded =
@@ -100,14 +87,14 @@ void ClassDefaultTest::startFrom()
 
     // The quit button writes the user's own file, never the class default.
     game.QuitterCejeu();
-    const QByteArray saved = readAll(ownFile);
+    const QByteArray saved = TestFiles::read(ownFile);
     QCOMPARE(saved.size(), 43);
     const QStringList v = settings.split(QLatin1Char(' '));
     QCOMPARE(QString::fromLatin1(saved.left(6)),
              v[0] + v[1] + v[2].rightJustified(2, QLatin1Char('0')) + v[3].rightJustified(2, QLatin1Char('0')));
     QCOMPARE(services.beeps, beeps);
     if (placed == 1)
-        QCOMPARE(readAll(classPath), classFile);
+        QCOMPARE(TestFiles::read(classPath), classFile);
 }
 
 QTEST_MAIN(ClassDefaultTest)

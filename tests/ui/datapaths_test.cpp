@@ -121,7 +121,7 @@ void DataPathsTest::choose()
         QVERIFY(program.open(QIODevice::WriteOnly));
     }
 
-    const DataPaths::Folders folders = DataPaths::choose(work, bin, user, chosenLayout);
+    const GameFolders folders = DataPaths::choose(work, bin, user, chosenLayout);
     if (useInstalled) {
         QCOMPARE(folders.workDir, data);
         QCOMPARE(folders.settingsDir, user);

@@ -1,7 +1,9 @@
 #include "boardlayout.h"
+#include "buttonpictures.h"
 #include "datapaths.h"
 #include "picturefolder.h"
 #include "tcadregeneral.h"
+#include "testfiles.h"
 #include "testsets.h"
 #include "tpixigne.h"
 #include "zoom.h"
@@ -43,7 +45,7 @@ private slots:
     void classLock();
 
 private:
-    void makeWindow(const DataPaths::Folders &folders = {});
+    void makeWindow(const GameFolders &folders = {});
     void enterFullScreen(int screen);
     // Where designed pixel `at` is in the window, the middle of its block.
     QPoint windowPoint(QPoint at) const;
@@ -120,18 +122,11 @@ bool blocksOnBlue(const QImage &big, const QImage &small, int k, QPoint origin)
     return true;
 }
 
-QByteArray readAll(const QString &path)
+// The button shows its pressed picture.
+bool showsDown(TPixigne *button, ButtonPicture picture)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        f.write(bytes);
+    const QImage down = ButtonPictures::sunk(ButtonPictures::released(picture)).convertToFormat(QImage::Format_RGB32);
+    return button->grab().toImage().convertToFormat(QImage::Format_RGB32) == down;
 }
 
 // Runs `probe` on the modal dialog that `open` brings up, then closes it.
@@ -176,7 +171,7 @@ void FullScreenTest::cleanup()
     m_window.reset();
 }
 
-void FullScreenTest::makeWindow(const DataPaths::Folders &folders)
+void FullScreenTest::makeWindow(const GameFolders &folders)
 {
     m_window = std::make_unique<TCadreGeneral>(TestSets::make(), folders);
     m_window->show();
@@ -234,7 +229,7 @@ void FullScreenTest::fillsTheScreen()
 
 void FullScreenTest::clicksHitDesignedPixels_data()
 {
-    QTest::addColumn<QPoint>("at"); // designed pixel
+    QTest::addColumn<QPoint>("at");  // designed pixel
     QTest::addColumn<int>("corner"); // 0 top-left, 1 bottom-right of its block
     QTest::addColumn<int>("cell");
     for (int corner : {0, 1}) {
@@ -316,18 +311,17 @@ void FullScreenTest::dialogsOverFullScreen()
     const QPoint at = windowPoint(pixigne->mapTo(Zoom::page(m_window.get()), QPoint(10, 10)));
     QCOMPARE(designedWidgetAt(at), pixigne);
     QWidget *under = m_window->childAt(at);
-    const bool opened = withDialog([&] { QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(m_window.get(), at)); },
-                                   [&](QDialog *dialog) {
-                                       QCOMPARE(Zoom::factor(dialog), factor);
-                                       const QRect area = screenRect(screen);
-                                       QVERIFY(area.contains(dialog->geometry()));
-                                       const QPoint off = dialog->geometry().center() - area.center();
-                                       QVERIFY2(off.manhattanLength() <= 2, qPrintable(QStringLiteral("%1, %2")
-                                                                                           .arg(off.x())
-                                                                                           .arg(off.y())));
-                                       QTest::keyClick(dialog, Qt::Key_F11);
-                                       QVERIFY(dialog->isVisible());
-                                   });
+    const bool opened = withDialog(
+        [&] { QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(m_window.get(), at)); },
+        [&](QDialog *dialog) {
+            QCOMPARE(Zoom::factor(dialog), factor);
+            const QRect area = screenRect(screen);
+            QVERIFY(area.contains(dialog->geometry()));
+            const QPoint off = dialog->geometry().center() - area.center();
+            QVERIFY2(off.manhattanLength() <= 2, qPrintable(QStringLiteral("%1, %2").arg(off.x()).arg(off.y())));
+            QTest::keyClick(dialog, Qt::Key_F11);
+            QVERIFY(dialog->isVisible());
+        });
     QVERIFY(opened);
     QVERIFY(m_window->fullScreen());
     QCOMPARE(m_window->size(), kScreens[screen].size);
@@ -389,7 +383,7 @@ void FullScreenTest::taps()
         QTest::touchEvent(w, m_touchScreen).release(0, cell(g[1].toInt()), w);
     } else if (g[0] == QLatin1String("suite")) {
         QTest::touchEvent(w, m_touchScreen).press(0, suite, w);
-        QTRY_VERIFY(m_window->PixigneOK->pressed());
+        QVERIFY(showsDown(m_window->PixigneOK, ButtonPicture::OK));
         QTest::touchEvent(w, m_touchScreen).release(0, suite, w);
     } else if (g[0] == QLatin1String("double")) {
         // As a double click: one click and one double click.
@@ -404,9 +398,8 @@ void FullScreenTest::taps()
     } else if (g[0] == QLatin1String("slide")) {
         QTest::touchEvent(w, m_touchScreen).press(0, suite, w);
         QTest::touchEvent(w, m_touchScreen).move(0, suite - QPoint(20, 20) * k, w);
-        QVERIFY(!m_window->PixigneOK->mouseInside());
+        QVERIFY(!showsDown(m_window->PixigneOK, ButtonPicture::OK));
         QTest::touchEvent(w, m_touchScreen).release(0, suite - QPoint(20, 20) * k, w);
-        QVERIFY(!m_window->PixigneOK->pressed());
     } else if (g[0] == QLatin1String("second")) {
         // The first finger on a picture, the second taps "Suite": a button
         // held by no other finger still works, and the picture was judged
@@ -461,31 +454,35 @@ void FullScreenTest::classLock()
     const QString lecture = root.filePath(QStringLiteral("etc/xdg/lecture"));
     QVERIFY(QDir().mkpath(lecture));
     if (lock)
-        writeAll(lecture + QStringLiteral("/verrou"), "");
+        QVERIFY(TestFiles::write(lecture + QStringLiteral("/verrou"), ""));
     if (!classFile.isEmpty())
-        writeAll(lecture + QStringLiteral("/imolectu.dat"), classFile);
+        QVERIFY(TestFiles::write(lecture + QStringLiteral("/imolectu.dat"), classFile));
     const QString ownFile = QDir::current().filePath(QStringLiteral("imolectu.dat"));
     if (!own.isEmpty())
-        writeAll(ownFile, own);
+        QVERIFY(TestFiles::write(ownFile, own));
     qputenv("XDG_CONFIG_DIRS", QFile::encodeName(root.filePath(QStringLiteral("etc/xdg"))));
 
     makeWindow(DataPaths::forThisRun());
     Game &game = m_window->game();
     const GameSettings &s = game.settings();
     const auto shown = [&s] {
-        return QStringLiteral("%1 %2 %3 %4").arg(s.StyleCaracteres).arg(s.TypeExercice).arg(s.TailleMini).arg(s.TailleMaxi);
+        return QStringLiteral("%1 %2 %3 %4")
+            .arg(s.StyleCaracteres)
+            .arg(s.TypeExercice)
+            .arg(s.TailleMini)
+            .arg(s.TailleMaxi);
     };
     QCOMPARE(shown(), settings);
 
     const QString hint = m_window->PixigneOutils->toolTip();
-    const QImage picture = m_window->PixigneOutils->bitmapUp();
+    const QImage picture = m_window->PixigneOutils->grab().toImage();
     if (dialogOpens) {
         QVERIFY(withDialog([&] { QTest::mouseClick(m_window->PixigneOutils, Qt::LeftButton); }, [](QDialog *) {}));
     } else {
         QTest::mouseClick(m_window->PixigneOutils, Qt::LeftButton);
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(m_window->PixigneOutils->toolTip(), hint);
-        QVERIFY(m_window->PixigneOutils->bitmapUp() == picture);
+        QVERIFY(m_window->PixigneOutils->grab().toImage() == picture);
     }
     // The letter style still changes, for the session.
     const int style = s.StyleCaracteres;
@@ -494,13 +491,13 @@ void FullScreenTest::classLock()
 
     QTest::mouseClick(m_window->PixigneQuitter, Qt::LeftButton);
     if (lock) {
-        QCOMPARE(readAll(ownFile), own.isEmpty() ? QByteArray("(none)") : own);
+        QCOMPARE(TestFiles::read(ownFile), own.isEmpty() ? QByteArray("<unreadable>") : own);
     } else {
-        QCOMPARE(readAll(ownFile).size(), 43);
-        QCOMPARE(readAll(ownFile).left(1), QByteArray::number(style % 3 + 1));
+        QCOMPARE(TestFiles::read(ownFile).size(), 43);
+        QCOMPARE(TestFiles::read(ownFile).left(1), QByteArray::number(style % 3 + 1));
     }
     if (!classFile.isEmpty())
-        QCOMPARE(readAll(lecture + QStringLiteral("/imolectu.dat")), classFile);
+        QCOMPARE(TestFiles::read(lecture + QStringLiteral("/imolectu.dat")), classFile);
 }
 
 int main(int argc, char *argv[])
@@ -509,7 +506,8 @@ int main(int argc, char *argv[])
     QTemporaryDir configDir;
     if (qgetenv("QT_QPA_PLATFORM") == "offscreen") {
         const QString config = configDir.filePath(QStringLiteral("screens.json"));
-        writeAll(config, screensConfig());
+        if (!TestFiles::write(config, screensConfig()))
+            return 1;
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
     }
     QApplication app(argc, argv);

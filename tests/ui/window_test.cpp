@@ -1,4 +1,5 @@
 #include "boardlayout.h"
+#include "colours.h"
 #include "glyphmapping.h"
 #include "picturefolder.h"
 #include "tcadregeneral.h"
@@ -42,7 +43,7 @@ bool isBlank(const QImage &board, QRect area)
 {
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            if (board.pixelColor(x, y) != BoardLayout::kAqua)
+            if (board.pixelColor(x, y) != Colours::kAqua)
                 return false;
     return true;
 }
@@ -107,7 +108,7 @@ void WindowTest::initTestCase()
 void WindowTest::init()
 {
     QFile::remove(kSettingsFile);
-    m_window = std::make_unique<TCadreGeneral>(TestSets::make());
+    m_window = std::make_unique<TCadreGeneral>(TestSets::make(), GameFolders{});
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }

@@ -79,7 +79,7 @@ void ZoomTest::initTestCase()
 void ZoomTest::init()
 {
     QFile::remove(QStringLiteral("imolectu.dat"));
-    m_window = std::make_unique<TCadreGeneral>(TestSets::make());
+    m_window = std::make_unique<TCadreGeneral>(TestSets::make(), GameFolders{});
     // Clicks stay recorded until the test looks at them.
     m_window->Timer1->stop();
     m_window->show();
@@ -121,7 +121,7 @@ void ZoomTest::automaticChoice()
     QFETCH(QSize, available);
     QFETCH(QSize, frame);
     QFETCH(int, zoom);
-    QCOMPARE(TCadreGeneral::automaticZoom(available, frame), zoom);
+    QCOMPARE(Zoom::automatic(available, QSize(TCadreGeneral::kClientWidth, TCadreGeneral::kClientHeight), frame), zoom);
 }
 
 void ZoomTest::pixelsBecomeBlocks_data()

@@ -1,4 +1,5 @@
 #include "buttonpictures.h"
+#include "colours.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -10,7 +11,7 @@
 namespace {
 
 constexpr int gap = 12;
-const QColor windowBlue(0, 0, 255);
+const QColor windowBlue = Colours::kBlue;
 
 struct Row
 {
@@ -66,8 +67,10 @@ int main(int argc, char **argv)
     const int scale = argc > 2 ? std::max(1, atoi(argv[2])) : 6;
 
     QList<Row> rows;
-    for (ButtonPicture which : allButtonPictures)
-        rows.append({ButtonPictures::released(which), ButtonPictures::pressed(which)});
+    for (int which = 0; which <= int(ButtonPicture::Croix); ++which) {
+        const QImage released = ButtonPictures::released(ButtonPicture(which));
+        rows.append({released, ButtonPictures::sunk(released)});
+    }
     // The icon's xpm next to its svg drawn at the same size.
     rows.append({QImage(QStringLiteral(":/icon/lecture.xpm")), renderedSvg(QStringLiteral(":/icon/lecture.svg"), 32)});
 

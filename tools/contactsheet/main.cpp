@@ -1,4 +1,5 @@
 #include "boardlayout.h"
+#include "colours.h"
 #include "game.h"
 #include "gameservices.h"
 #include "glyphsets.h"
@@ -17,7 +18,7 @@ constexpr int kNameScale = 4;
 constexpr int kGap = 10;
 constexpr int kLabel = 16;
 constexpr int kCellsPerLine = 11;
-const QColor kPaper = BoardLayout::kAqua; // where the cells really land
+const QColor kPaper = Colours::kAqua; // where the cells really land
 
 // The game only needs the board here: no clock, sound, errors or waiting.
 class SilentServices : public GameServices
@@ -49,6 +50,7 @@ const QStringList kSampleNames = {
 struct SetView
 {
     const ImageSet *set;
+    int count;
     const char *title;
 };
 
@@ -62,10 +64,10 @@ QString slotLabel(int index)
     return QString::number(index);
 }
 
-int cellsHeight(const ImageSet &set, int perLine)
+int cellsHeight(const SetView &view, int perLine)
 {
-    const int lines = (set.count() + perLine - 1) / perLine;
-    return kLabel + lines * (set.cellSize().height() * kCellScale + kLabel + kGap);
+    const int lines = (view.count + perLine - 1) / perLine;
+    return kLabel + lines * (view.set->cellSize().height() * kCellScale + kLabel + kGap);
 }
 
 int namesHeight(int count)
@@ -79,26 +81,31 @@ int drawCells(QPainter &painter, int top, const SetView &view, int perLine)
     const QSize cell = view.set->cellSize() * kCellScale;
     painter.drawText(kGap, top + kLabel - 4, QString::fromUtf8(view.title));
     int y = top + kLabel;
-    for (int i = 0; i < view.set->count(); ++i) {
+    QImage one(view.set->cellSize(), QImage::Format_RGB32);
+    for (int i = 0; i < view.count; ++i) {
         const int x = kGap + (i % perLine) * (cell.width() + kGap);
         const int rowTop = y + (i / perLine) * (cell.height() + kLabel + kGap);
         painter.drawText(x, rowTop + kLabel - 4, slotLabel(i));
-        painter.drawImage(x, rowTop + kLabel, view.set->cell(i).scaled(cell));
+        QPainter cellPainter(&one);
+        view.set->draw(cellPainter, i, QPoint(0, 0));
+        cellPainter.end();
+        painter.drawImage(x, rowTop + kLabel, one.scaled(cell));
     }
-    return cellsHeight(*view.set, perLine);
+    return cellsHeight(view, perLine);
 }
 
-// The name line exactly as the game draws it: rows 170-198 of the board.
-QImage nameLine(Game &game, int style, const QString &name)
+// The name line exactly as the game draws it: rows 170-198 of a fresh board.
+QImage nameLine(const GlyphSets &sets, int style, const QString &name)
 {
-    game.clearBoard();
+    SilentServices services;
+    Game game(services, sets);
     game.settings().StyleCaracteres = std::uint8_t(style);
     game.turn().NomAffiche = name.toLatin1(); // every letter of the vocabulary is in Latin-1
     game.MiseAJourNom();
     return game.board().copy(0, BoardLayout::kNameY, BoardLayout::kWidth, GlyphSets::kGlyphCell.height());
 }
 
-void drawNames(QPainter &painter, int top, Game &game, const QStringList &names)
+void drawNames(QPainter &painter, int top, const GlyphSets &sets, const QStringList &names)
 {
     static const char *const styles[] = {"1 Minuscules attachées", "2 Minuscules d'imprimerie", "3 Majuscules"};
     const int lineHeight = GlyphSets::kGlyphCell.height() * kNameScale;
@@ -107,7 +114,7 @@ void drawNames(QPainter &painter, int top, Game &game, const QStringList &names)
         painter.drawText(kGap, y + kLabel - 4, QString::fromUtf8(styles[style - 1]));
         y += kLabel;
         for (const QString &name : names) {
-            const QImage line = nameLine(game, style, name);
+            const QImage line = nameLine(sets, style, name);
             painter.drawImage(kGap, y, line);
             painter.drawImage(2 * kGap + line.width(), y, line.scaled(line.size() * kNameScale));
             y += lineHeight + kGap;
@@ -127,27 +134,27 @@ int main(int argc, char **argv)
     const QStringList names = args.size() > 1 ? args.mid(1) : kSampleNames;
 
     const GlyphSets sets = GlyphSets::fromResources();
-    if (sets.Alphabet.isNull() || sets.AlphaMin.isNull() || sets.AlphaMaj.isNull() || sets.Touches.isNull()) {
+    const SetView glyphViews[] = {{&sets.Alphabet, GlyphSets::kGlyphCount, "Alphabet"},
+                                  {&sets.AlphaMin, GlyphSets::kGlyphCount, "AlphaMin"},
+                                  {&sets.AlphaMaj, GlyphSets::kGlyphCount, "AlphaMaj"}};
+    const SetView marks{&sets.Touches, GlyphSets::kMarkCount, "Touches"};
+    // A set that failed to load has no cell size.
+    if (!sets.Alphabet.cellSize().isValid() || !sets.AlphaMin.cellSize().isValid()
+        || !sets.AlphaMaj.cellSize().isValid() || !sets.Touches.cellSize().isValid()) {
         std::fprintf(stderr, "contactsheet: an image set failed to load\n");
         return 1;
     }
-    SilentServices services;
-    Game game(services, sets);
-
-    const SetView glyphViews[] = {
-        {&sets.Alphabet, "Alphabet"}, {&sets.AlphaMin, "AlphaMin"}, {&sets.AlphaMaj, "AlphaMaj"}};
     const int width = 3 * kGap + BoardLayout::kWidth * (1 + kNameScale);
-    const int height = kGap + 3 * (cellsHeight(sets.Alphabet, kCellsPerLine) + kGap)
-                       + cellsHeight(sets.Touches, GlyphSets::kMarkCount) + kGap + namesHeight(int(names.size()))
-                       + kGap;
+    const int height = kGap + 3 * (cellsHeight(glyphViews[0], kCellsPerLine) + kGap)
+                       + cellsHeight(marks, GlyphSets::kMarkCount) + kGap + namesHeight(int(names.size())) + kGap;
     QImage sheet(width, height, QImage::Format_RGB32);
     sheet.fill(kPaper);
     QPainter painter(&sheet);
     int y = kGap;
     for (const SetView &view : glyphViews)
         y += drawCells(painter, y, view, kCellsPerLine) + kGap;
-    y += drawCells(painter, y, {&sets.Touches, "Touches"}, GlyphSets::kMarkCount) + kGap;
-    drawNames(painter, y, game, names);
+    y += drawCells(painter, y, marks, GlyphSets::kMarkCount) + kGap;
+    drawNames(painter, y, sets, names);
     painter.end();
 
     if (!sheet.save(out)) {

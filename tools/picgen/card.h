@@ -1,6 +1,6 @@
 #pragma once
 
-#include "boardlayout.h"
+#include "colours.h"
 
 #include <QColor>
 #include <QImage>
@@ -11,7 +11,7 @@
 namespace Card {
 
 constexpr int kSize = 64;
-inline const QColor kBoard = BoardLayout::kAqua;
+inline const QColor kBoard = Colours::kAqua;
 const QColor kBorder(0, 150, 190);
 constexpr qreal kRadius = 6.0;
 

@@ -2,16 +2,14 @@
 
 #include <QIcon>
 #include <QImage>
+#include <QRect>
 #include <QString>
 
-#include <array>
+class QWidget;
+class TPixigne;
 
 // The eight pictures that every image button of the program is drawn from.
 enum class ButtonPicture { Logo, Quitter, Outils, Aide, Velune, OK, Annul, Croix };
-
-inline constexpr std::array<ButtonPicture, 8> allButtonPictures = {
-    ButtonPicture::Logo,   ButtonPicture::Quitter, ButtonPicture::Outils, ButtonPicture::Aide,
-    ButtonPicture::Velune, ButtonPicture::OK,      ButtonPicture::Annul,  ButtonPicture::Croix};
 
 namespace ButtonPictures {
 
@@ -28,14 +26,16 @@ QString resourcePath(ButtonPicture which);
 // A null image if the resource is missing.
 QImage released(ButtonPicture which);
 
-// The picture held down, made from the released one by sunk().
-QImage pressed(ButtonPicture which);
-
 // The released picture pushed in: the bevel's light and shadow swapped to
 // grey and white, and everything inside the bevel moved one pixel down (the
 // top content row is repeated, the bottom one falls off). Palette images stay
 // palette images. Pictures too small to hold a bevel come back unchanged.
 QImage sunk(const QImage &released);
+
+// Every image button of the program: at `geometry` in `parent`, showing
+// `picture` at rest and sunk() while held. An illustration (`sinks` false)
+// shows the released picture in both states, so a click never shows.
+TPixigne *addButton(QWidget *parent, QRect geometry, ButtonPicture picture, bool sinks = true);
 
 // The program's icon (":/icon/lecture.xpm"), for its windows; a null icon
 // if the resource is missing.

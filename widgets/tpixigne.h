@@ -15,11 +15,6 @@ public:
     // The button keeps its own copy; the caller keeps its picture.
     void setBitmapUp(const QImage &picture);
     void setBitmapDown(const QImage &picture);
-    const QImage &bitmapUp() const { return m_bitmapUp; }
-    const QImage &bitmapDown() const { return m_bitmapDown; }
-
-    bool mouseInside() const { return m_mouseInside; }
-    bool pressed() const { return m_pressed; }
 
     // The hint is always the accessible name; it shows as a tool tip only
     // when the holding window turns hints on.

@@ -1,10 +1,10 @@
-#include "imagefile.h"
+#include "assetimage.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
-namespace ImageFile {
+namespace AssetImage {
 
 QImage read(const QString &path)
 {
@@ -18,4 +18,4 @@ QImage read(const QString &path)
     return reader.read();
 }
 
-} // namespace ImageFile
+} // namespace AssetImage

@@ -1,6 +1,7 @@
 #include "buttonpictures.h"
 
-#include "imagefile.h"
+#include "assetimage.h"
+#include "tpixigne.h"
 
 #include <QColor>
 #include <QPixmap>
@@ -90,12 +91,7 @@ QString resourcePath(ButtonPicture which)
 
 QImage released(ButtonPicture which)
 {
-    return ImageFile::read(resourcePath(which));
-}
-
-QImage pressed(ButtonPicture which)
-{
-    return sunk(released(which));
+    return AssetImage::read(resourcePath(which));
 }
 
 QImage sunk(const QImage &released)
@@ -126,10 +122,20 @@ QImage sunk(const QImage &released)
     return image;
 }
 
+TPixigne *addButton(QWidget *parent, QRect geometry, ButtonPicture picture, bool sinks)
+{
+    auto *button = new TPixigne(parent);
+    button->setGeometry(geometry);
+    const QImage up = released(picture);
+    button->setBitmapUp(up);
+    button->setBitmapDown(sinks ? sunk(up) : up);
+    return button;
+}
+
 QIcon windowIcon()
 {
     // Not QIcon(path): that loads every image plugin to probe the file.
-    const QImage image = ImageFile::read(QStringLiteral(":/icon/lecture.xpm"));
+    const QImage image = AssetImage::read(QStringLiteral(":/icon/lecture.xpm"));
     return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
 }
 
