@@ -187,6 +187,13 @@ void Game::drawMark(int index, QPoint at)
     m_sets.Touches.draw(painter, index, at);
 }
 
+// Runs nested: the flash of ten pauses in event loops, and "Suite", the
+// settings dialog and further ticks (judging clicks on the next board with
+// AfficheResult again) all run inside those pauses. So the tail after the
+// flash may not assume that the turn, the board or the settings are still
+// those of the click it judged, and may not use anything read before it
+// (`c`, `right`, the mode); it only writes what holds for whichever turn is
+// showing by then: the board is to be repainted, the turn has an answer.
 void Game::AfficheResult()
 {
     TurnState &t = m_turn;

@@ -3,10 +3,10 @@
 GlyphSets GlyphSets::fromResources()
 {
     GlyphSets sets;
-    sets.Alphabet = ImageSet::fromFile(QStringLiteral(":/glyphs/Alphabet.xpm"), kGlyphCell, kGlyphCount);
-    sets.AlphaMin = ImageSet::fromFile(QStringLiteral(":/glyphs/AlphaMin.xpm"), kGlyphCell, kGlyphCount);
-    sets.AlphaMaj = ImageSet::fromFile(QStringLiteral(":/glyphs/AlphaMaj.xpm"), kGlyphCell, kGlyphCount);
-    sets.Touches = ImageSet::fromFile(QStringLiteral(":/marks/Touches.xpm"), kMarkCell, kMarkCount);
+    sets.Alphabet = ImageSet::fromFile(QStringLiteral(":/glyphs/Alphabet.png"), kGlyphCell, kGlyphCount);
+    sets.AlphaMin = ImageSet::fromFile(QStringLiteral(":/glyphs/AlphaMin.png"), kGlyphCell, kGlyphCount);
+    sets.AlphaMaj = ImageSet::fromFile(QStringLiteral(":/glyphs/AlphaMaj.png"), kGlyphCell, kGlyphCount);
+    sets.Touches = ImageSet::fromFile(QStringLiteral(":/marks/Touches.png"), kMarkCell, kMarkCount);
     return sets;
 }
 

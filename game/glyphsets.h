@@ -16,8 +16,8 @@ struct GlyphSets
     ImageSet AlphaMaj; // style 3, capitals
     ImageSet Touches;  // answer marks 0..5
 
-    // From ":/glyphs/Alphabet.xpm", ":/glyphs/AlphaMin.xpm",
-    // ":/glyphs/AlphaMaj.xpm" and ":/marks/Touches.xpm".
+    // From ":/glyphs/Alphabet.png", ":/glyphs/AlphaMin.png",
+    // ":/glyphs/AlphaMaj.png" and ":/marks/Touches.png".
     static GlyphSets fromResources();
 
     // The glyph set of a letter style, or nullptr for any other value.

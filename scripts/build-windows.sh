@@ -127,11 +127,12 @@ build_qt() {
     rm -rf "$build"
 }
 
-# The pictures and the icons come from the native build (their makers need
-# Qt SVG, which the Windows Qt leaves out).
+# The pictures, the icons and the PNG files of the program's images come
+# from the native build (their makers need Qt SVG, which the Windows Qt
+# leaves out, or run while building).
 build_native_parts() {
     cmake --preset default >/dev/null
-    cmake --build --preset default -j"$JOBS" --target lecture_pictures lecture_icons
+    cmake --build --preset default -j"$JOBS" --target lecture_pictures lecture_icons lecture_asset_pngs
     icons=build/data/icons
     convert "$icons/16x16/org.velune.Lecture.png" "$icons/32x32/org.velune.Lecture.png" \
         "$icons/48x48/org.velune.Lecture.png" "$icons/256x256/org.velune.Lecture.png" "$OUT/lecture.ico"

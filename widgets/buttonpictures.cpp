@@ -86,7 +86,7 @@ QString name(ButtonPicture which)
 
 QString resourcePath(ButtonPicture which)
 {
-    return QStringLiteral(":/buttons/%1.xpm").arg(name(which));
+    return QStringLiteral(":/buttons/%1.png").arg(name(which));
 }
 
 QImage released(ButtonPicture which)
@@ -135,7 +135,7 @@ TPixigne *addButton(QWidget *parent, QRect geometry, ButtonPicture picture, bool
 QIcon windowIcon()
 {
     // Not QIcon(path): that loads every image plugin to probe the file.
-    const QImage image = AssetImage::read(QStringLiteral(":/icon/lecture.xpm"));
+    const QImage image = AssetImage::read(QStringLiteral(":/icon/lecture.png"));
     return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
 }
 

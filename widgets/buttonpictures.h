@@ -19,7 +19,7 @@ inline constexpr int bevelWidth = 2;
 // Lower-case file name without extension, e.g. "quitter".
 QString name(ButtonPicture which);
 
-// ":/buttons/<name>.xpm"
+// ":/buttons/<name>.png"
 QString resourcePath(ButtonPicture which);
 
 // The picture at rest: an 8-bit palette image with its raised bevel.
@@ -37,7 +37,7 @@ QImage sunk(const QImage &released);
 // shows the released picture in both states, so a click never shows.
 TPixigne *addButton(QWidget *parent, QRect geometry, ButtonPicture picture, bool sinks = true);
 
-// The program's icon (":/icon/lecture.xpm"), for its windows; a null icon
+// The program's icon (":/icon/lecture.png"), for its windows; a null icon
 // if the resource is missing.
 QIcon windowIcon();
 

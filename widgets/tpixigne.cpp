@@ -1,5 +1,7 @@
 #include "tpixigne.h"
 
+#include "dialogfont.h"
+
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -55,6 +57,10 @@ bool TPixigne::event(QEvent *event)
     // will never come here, so behave as if it happened outside.
     if (event->type() == QEvent::WindowDeactivate || event->type() == QEvent::Hide)
         loseCapture();
+    // A hint is drawn in the dialogs' font, whose files wait for the first
+    // text the program shows.
+    if (event->type() == QEvent::ToolTip && m_showHint)
+        DialogFont::load();
     return QWidget::event(event);
 }
 

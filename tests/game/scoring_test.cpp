@@ -25,6 +25,8 @@ private slots:
     void unansweredTurnPenalty();
     void streakOfTenFlashesFiveTimes_data();
     void streakOfTenFlashesFiveTimes();
+    void duringTheFlash_data();
+    void duringTheFlash();
     void sameCellTwiceIsJudgedOnce();
     void onlyTheLastClickBeforeATickIsJudged();
     void pressOutsideThePicturesKeepsAWaitingClick();
@@ -220,6 +222,51 @@ void ScoringTest::streakOfTenFlashesFiveTimes()
     m_game->Jeu_Suivant();
     click(m_game->turn().PositionBonne);
     QCOMPARE(tokens(), 1);
+}
+
+void ScoringTest::duringTheFlash_data()
+{
+    QTest::addColumn<QString>("steps"); // in the flash's first pause: S "Suite", T a tick, W a wrong click
+    QTest::addColumn<int>("clicks");    // clicks counted on the board shown after the flash
+    QTest::addColumn<int>("wrongMark"); // the mark over that wrong cell
+
+    QTest::newRow("a tick: the click of ten is not judged twice") << "T" << 1 << -1;
+    QTest::newRow("Suite, then a tick: the click made before Suite is not judged on the new board") << "S T" << 0 << -1;
+    QTest::newRow("Suite, a wrong click, a tick: judged on the new board") << "S W T" << 1 << 0;
+}
+
+// The flash's pauses let events through: "Suite" and the timer's ticks run
+// inside it, one after the other, as the real window delivers them.
+void ScoringTest::duringTheFlash()
+{
+    QFETCH(QString, steps);
+    QFETCH(int, wrongMark);
+    newGame(6);
+    for (int i = 0; i < 9; ++i) {
+        click(m_game->turn().PositionBonne);
+        m_game->Jeu_Suivant();
+    }
+    int wrong = 0;
+    m_services.duringPause = [&](int pause) {
+        if (pause != 1)
+            return;
+        for (const QString &step : steps.split(QLatin1Char(' '))) {
+            if (step == QLatin1String("S"))
+                m_game->Jeu_Suivant();
+            else if (step == QLatin1String("W"))
+                m_game->clickAt(BoardLayout::pictureCentre(wrong = wrongCell()));
+            else
+                m_game->test_reponse();
+        }
+    };
+    click(m_game->turn().PositionBonne);
+    QCOMPARE(m_services.pauses, 10);
+
+    QTEST(int(m_game->turn().NombreClics), "clicks");
+    // On the new board only a click made on it may show: the click of ten
+    // belonged to the old one.
+    for (int cell = 1; steps.contains(u'S') && cell <= 4; ++cell)
+        QCOMPARE(BoardProbe::markOver(m_game->board(), cell), cell == wrong ? wrongMark : -1);
 }
 
 void ScoringTest::sameCellTwiceIsJudgedOnce()

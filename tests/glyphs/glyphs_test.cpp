@@ -74,10 +74,10 @@ void GlyphsTest::sheetsAreOpaqueAndFullSize_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("joined") << ":/glyphs/Alphabet.xpm" << QSize(48, 319);
-    QTest::newRow("print") << ":/glyphs/AlphaMin.xpm" << QSize(48, 319);
-    QTest::newRow("capitals") << ":/glyphs/AlphaMaj.xpm" << QSize(48, 319);
-    QTest::newRow("marks") << ":/marks/Touches.xpm" << QSize(132, 64);
+    QTest::newRow("joined") << ":/glyphs/Alphabet.png" << QSize(48, 319);
+    QTest::newRow("print") << ":/glyphs/AlphaMin.png" << QSize(48, 319);
+    QTest::newRow("capitals") << ":/glyphs/AlphaMaj.png" << QSize(48, 319);
+    QTest::newRow("marks") << ":/marks/Touches.png" << QSize(132, 64);
 }
 
 // Cells are copied whole over the board: a transparent pixel would let the

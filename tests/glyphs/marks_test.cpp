@@ -102,7 +102,7 @@ void MarksTest::streakOfMedalsLosesNoPixel()
 
 void MarksTest::unusedMarkCellsAreBackground()
 {
-    const QImage sheet(QStringLiteral(":/marks/Touches.xpm"));
+    const QImage sheet(QStringLiteral(":/marks/Touches.png"));
     QCOMPARE(inkBox(sheet.copy(66, 32, 66, 32)), QRect());
 }
 

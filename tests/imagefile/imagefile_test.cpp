@@ -63,7 +63,7 @@ private slots:
         QTest::addColumn<std::function<bool()>>("load");
 
         QTest::newRow("window icon") << std::function<bool()>(
-            [] { return !AssetImage::read(QStringLiteral(":/icon/lecture.xpm")).isNull(); });
+            [] { return !AssetImage::read(QStringLiteral(":/icon/lecture.png")).isNull(); });
         QTest::newRow("letter and mark sets") << std::function<bool()>([] {
             const GlyphSets sets = GlyphSets::fromResources();
             return TestSets::drawnCount(sets.Alphabet) == GlyphSets::kGlyphCount
@@ -150,6 +150,29 @@ private slots:
             QCOMPARE(read.size(), QSize(5, 3));
             QCOMPARE(read.pixelColor(4, 2), QColor(10, 20, 30));
         }
+    }
+
+    // The program reads the PNG made from each XPM source at build time: it
+    // must be that picture, pixel for pixel, palette and all.
+    void builtPngIsItsXpmSource_data()
+    {
+        QTest::addColumn<QString>("name");
+        const QDir sources(QStringLiteral(ASSETS_SOURCE_DIR));
+        for (const char *folder : {"glyphs", "marks", "buttons", "icon"}) {
+            for (const QString &xpm :
+                 QDir(sources.filePath(QLatin1String(folder))).entryList({QStringLiteral("*.xpm")}))
+                QTest::newRow(qPrintable(xpm)) << QLatin1String(folder) + u'/' + xpm.chopped(4);
+        }
+    }
+    void builtPngIsItsXpmSource()
+    {
+        QFETCH(QString, name);
+        const QImage source(QStringLiteral(ASSETS_SOURCE_DIR "/") + name + QStringLiteral(".xpm"), "XPM");
+        const QImage read = AssetImage::read(QStringLiteral(":/") + name + QStringLiteral(".png"));
+        QVERIFY(!source.isNull());
+        QCOMPARE(read.format(), source.format());
+        QCOMPARE(read.colorTable(), source.colorTable());
+        QCOMPARE(read, source);
     }
 
     void missingFileIsNull()

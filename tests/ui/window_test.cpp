@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
@@ -22,6 +23,7 @@
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+#include <QToolTip>
 
 #include <memory>
 
@@ -133,7 +135,7 @@ void WindowTest::everyButtonHasItsHintAfterThreeSeconds_data()
 }
 
 // The hint is what a hovering child or a screen reader gets: the tool tip
-// and the accessible name both carry it.
+// shown once the pointer has rested for the delay, and the accessible name.
 void WindowTest::everyButtonHasItsHintAfterThreeSeconds()
 {
     QFETCH(QString, button);
@@ -141,7 +143,13 @@ void WindowTest::everyButtonHasItsHintAfterThreeSeconds()
     QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 3000);
     auto *pixigne = m_window->findChild<TPixigne *>(button);
     QVERIFY(pixigne);
-    QCOMPARE(pixigne->toolTip(), hint);
+    // What Qt sends the button once the pointer has rested on it that long.
+    const QPoint rest(5, 5);
+    QHelpEvent help(QEvent::ToolTip, rest, pixigne->mapToGlobal(rest));
+    QApplication::sendEvent(pixigne, &help);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), hint);
+    QToolTip::hideText();
     QCOMPARE(pixigne->accessibleName(), hint);
 }
 
@@ -407,9 +415,11 @@ void WindowTest::clicksDuringTheFlashAreJudged()
     int wordAfterSuite = -1;
     int serieSeenAfterSuite = -1;
     QList<int> clicked;
-    bool allInFlash = true;
     bool sawNestedFlash = false;
     bool done = false;
+    // The hand's timer fires outside every nested loop only once the flash
+    // is over: what is still waiting then was not judged during it.
+    bool flashEndedFirst = false;
     QTimer hand;
     hand.setInterval(5);
     connect(&hand, &QTimer::timeout, this, [&] {
@@ -420,10 +430,14 @@ void WindowTest::clicksDuringTheFlashAreJudged()
             wordAfterSuite = t.NumeroMot;
             serieSeenAfterSuite = t.Serie;
         }
+        if (!inFlash(1)) {
+            flashEndedFirst = true;
+            hand.stop();
+            return;
+        }
         sawNestedFlash = sawNestedFlash || (t.Serie == 10 && inFlash(2));
         if (!clicked.isEmpty() && !t.DejaClique[clicked.last()])
             return;
-        allInFlash = allInFlash && inFlash(1);
         if (clicked.size() == clicks.size()) {
             done = true;
             hand.stop();
@@ -436,9 +450,9 @@ void WindowTest::clicksDuringTheFlashAreJudged()
     hand.start();
     QTest::mouseClick(m_window->board(), Qt::LeftButton, {}, cellCentre(t.PositionBonne));
     // The test's own frame runs again only once the outer flash has ended.
-    QTRY_VERIFY2_WITH_TIMEOUT(done, "a click made during the flash was never judged", 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(done || flashEndedFirst, 30000);
+    QVERIFY2(!flashEndedFirst, "the flash ended before the clicks made during it were judged");
 
-    QVERIFY2(allInFlash, "a click was judged only after the flash");
     QVERIFY(wordAfterSuite != flashedWord);
     QCOMPARE(t.NumeroMot, wordAfterSuite);
     QCOMPARE(serieSeenAfterSuite, serieAfterSuite);

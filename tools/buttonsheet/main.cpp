@@ -72,7 +72,7 @@ int main(int argc, char **argv)
         rows.append({released, ButtonPictures::sunk(released)});
     }
     // The icon's xpm next to its svg drawn at the same size.
-    rows.append({QImage(QStringLiteral(":/icon/lecture.xpm")), renderedSvg(QStringLiteral(":/icon/lecture.svg"), 32)});
+    rows.append({QImage(QStringLiteral(":/icon/lecture.png")), renderedSvg(QStringLiteral(":/icon/lecture.svg"), 32)});
 
     for (const Row &row : rows) {
         if (row.up.isNull() || row.down.isNull()) {
