@@ -66,8 +66,10 @@ void Game::setDefaults()
 void Game::Init()
 {
     setDefaults();
-    const QString load = m_folders.startSettings.isEmpty() ? settingsFilePath() : m_folders.startSettings;
-    SettingsFile::ChargeParametres(load, m_settings, m_turn, [this] { m_services.beep(); });
+    const QString load =
+        m_folders.startSettings.isEmpty() && !m_folders.locked ? settingsFilePath() : m_folders.startSettings;
+    if (!load.isEmpty())
+        SettingsFile::ChargeParametres(load, m_settings, m_turn, [this] { m_services.beep(); });
     m_turn.MotPrecedent = m_turn.NumeroMot;
     NouveauMot();
 }
@@ -297,5 +299,7 @@ void Game::param()
 
 void Game::QuitterCejeu()
 {
+    if (m_folders.locked)
+        return;
     SettingsFile::SauveParametres(settingsFilePath(), m_settings, m_turn, [this] { m_services.beep(); });
 }

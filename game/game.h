@@ -24,6 +24,9 @@ public:
     // The board starts at its first look: aqua with a blue frame.
     Game(GameServices &services, const GlyphSets &sets, GameFolders folders = {});
 
+    // A locked class (see GameFolders).
+    bool settingsLocked() const { return m_folders.locked; }
+
     // Start-up: defaults, settings file over them, first draw.
     void Init();
 

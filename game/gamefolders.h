@@ -11,4 +11,7 @@ struct GameFolders
     // Read at start-up instead of the file in settingsDir, which the quit
     // button still writes.
     QString startSettings = {};
+    // An administrator's lock: only startSettings is read (nothing when it
+    // is empty: the defaults stay) and the quit button writes no file.
+    bool locked = false;
 };

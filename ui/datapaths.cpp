@@ -94,6 +94,18 @@ QString settingsToLoad(const QString &userFile, const QStringList &systemConfigD
     return userFile;
 }
 
+std::optional<QString> lockedSettings(const QStringList &systemConfigDirs)
+{
+    for (const QString &dir : systemConfigDirs) {
+        const QDir lecture(QDir(dir).filePath(QStringLiteral("lecture")));
+        if (!QFileInfo::exists(lecture.filePath(QStringLiteral("verrou"))))
+            continue;
+        const QString classDefault = lecture.filePath(SettingsFile::kFileName);
+        return QFileInfo(classDefault).isFile() ? classDefault : QString();
+    }
+    return {};
+}
+
 QStringList systemConfigDirs()
 {
     QStringList dirs = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
@@ -107,6 +119,13 @@ GameFolders forThisRun()
 {
     GameFolders folders = choose(QDir::currentPath(), QCoreApplication::applicationDirPath(),
                                  QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    // A locked class, installed or copied: the user's own file is neither
+    // read nor written, nor its folder made.
+    if (const std::optional<QString> locked = lockedSettings(systemConfigDirs())) {
+        folders.locked = true;
+        folders.startSettings = *locked;
+        return folders;
+    }
     // The game only writes the file; the folder must already be there.
     if (!folders.settingsDir.isEmpty()) {
         QDir().mkpath(folders.settingsDir);

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // Where the game finds its pictures and keeps its settings file.
 //
 // Started in a folder whose images/ holds the game's pictures (the build's
@@ -38,6 +40,11 @@ GameFolders choose(const QString &currentDir, const QString &executableDir, cons
 // that file once it exists, else the first lecture/imolectu.dat of
 // `systemConfigDirs`, else `userFile` again (its load then fails as always).
 QString settingsToLoad(const QString &userFile, const QStringList &systemConfigDirs);
+
+// The lock a class may be given: a file named "verrou" (any content) in the
+// first lecture/ of `systemConfigDirs` that has one. None when there is
+// none, else the class default beside it, empty when there is no such file.
+std::optional<QString> lockedSettings(const QStringList &systemConfigDirs);
 
 // The system configuration folders, without the user's own
 // ($XDG_CONFIG_DIRS, /etc/xdg by default).

@@ -17,6 +17,10 @@ int main(int argc, char *argv[])
 
     TCadreGeneral window(GlyphSets::fromResources(), DataPaths::forThisRun());
     window.zoomAuto();
-    window.show();
+    // The program's one start-up option; any other argument is ignored.
+    if (QCoreApplication::arguments().contains(QStringLiteral("--plein-ecran")))
+        window.setFullScreen(true);
+    else
+        window.show();
     return app.exec();
 }

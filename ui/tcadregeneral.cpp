@@ -10,13 +10,17 @@
 #include "tokbottomdlgaide.h"
 #include "tokbottomdlglogo.h"
 #include "tokbottomdlgparam.h"
+#include "touchtaps.h"
 #include "tpixigne.h"
 #include "zoom.h"
+
+#include <algorithm>
 
 #include <QApplication>
 #include <QDateTime>
 #include <QEventLoop>
 #include <QMessageBox>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
@@ -71,6 +75,9 @@ TCadreGeneral::TCadreGeneral(GlyphSets sets, GameFolders folders, QWidget *paren
     addKeys({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, &TCadreGeneral::zoomIn);
     addKeys({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &TCadreGeneral::zoomOut);
     addKeys({QKeySequence(Qt::CTRL | Qt::Key_0)}, &TCadreGeneral::zoomAuto);
+    // Escape is left alone: a child must not leave full screen by accident.
+    addKeys({QKeySequence(Qt::Key_F11)}, &TCadreGeneral::toggleFullScreen);
+    new TouchTaps(this);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -121,8 +128,11 @@ void TCadreGeneral::Reponse()
 
 void TCadreGeneral::param()
 {
+    // A locked class keeps its settings: the button still moves, nothing opens.
+    if (m_game.settingsLocked())
+        return;
     TOKBottomDlgParam dialog(m_game.settings(), m_game.turn(), this);
-    Zoom::apply(&dialog, zoom());
+    Zoom::apply(&dialog, dialogZoom(&dialog));
     dialog.exec();
     m_game.param();
 }
@@ -130,14 +140,14 @@ void TCadreGeneral::param()
 void TCadreGeneral::AproposdeCejeu()
 {
     TOKBottomDlgLogo dialog(this);
-    Zoom::apply(&dialog, zoom());
+    Zoom::apply(&dialog, dialogZoom(&dialog));
     dialog.exec();
 }
 
 void TCadreGeneral::AfficheAide()
 {
     TOKBottomDlgAide dialog(this);
-    Zoom::apply(&dialog, zoom());
+    Zoom::apply(&dialog, dialogZoom(&dialog));
     dialog.exec();
 }
 
@@ -152,7 +162,8 @@ void TCadreGeneral::AproposVS()
 
 void TCadreGeneral::QuitterCejeu()
 {
-    // The program ends whether or not the file could be written.
+    // The program ends whether or not the file could be written (or, in a
+    // locked class, without writing it).
     m_game.QuitterCejeu();
     QCoreApplication::quit();
 }
@@ -169,7 +180,61 @@ int TCadreGeneral::zoom() const
 
 void TCadreGeneral::setZoom(int factor)
 {
-    Zoom::apply(this, factor);
+    if (m_fullScreen)
+        placeFullScreen(std::clamp(factor, Zoom::kMin, Zoom::fitting(size(), Zoom::designSize(this))));
+    else
+        Zoom::apply(this, std::clamp(factor, Zoom::kMin, Zoom::kMax));
+}
+
+int TCadreGeneral::dialogZoom(const QWidget *dialog) const
+{
+    if (!m_fullScreen)
+        return zoom();
+    // As large as the game, but whole on the screen.
+    return std::min(zoom(), Zoom::fitting(size(), dialog->size()));
+}
+
+void TCadreGeneral::placeFullScreen(int factor)
+{
+    Zoom::applyCentred(this, factor, size());
+    update();
+}
+
+void TCadreGeneral::setFullScreen(bool on)
+{
+    if (on == m_fullScreen)
+        return;
+    m_fullScreen = on;
+    if (!on) {
+        showNormal();
+        Zoom::apply(this, m_windowZoom);
+        move(m_windowPos);
+        return;
+    }
+    m_windowZoom = zoom();
+    m_windowPos = pos();
+    // The screen the window is on; the factor is chosen again when the
+    // window takes that screen's size (see resizeEvent).
+    const QScreen *onScreen = QGuiApplication::screenAt(geometry().center());
+    if (!onScreen)
+        onScreen = screen();
+    const QSize area = onScreen ? onScreen->geometry().size() : size();
+    Zoom::applyCentred(this, Zoom::fitting(area, Zoom::designSize(this)), area);
+    showFullScreen();
+}
+
+void TCadreGeneral::toggleFullScreen()
+{
+    setFullScreen(!m_fullScreen);
+}
+
+void TCadreGeneral::resizeEvent(QResizeEvent *event)
+{
+    // A new screen size (a projector plugged in, the resolution changed):
+    // the largest factor that fits it.
+    if (m_fullScreen)
+        placeFullScreen(Zoom::fitting(event->size(), Zoom::designSize(this)));
+    QWidget::resizeEvent(event);
 }
 
 void TCadreGeneral::zoomIn()
@@ -191,6 +256,10 @@ void TCadreGeneral::zoomAuto()
         on = screen();
     if (!on)
         return;
+    if (m_fullScreen) {
+        setZoom(Zoom::fitting(size(), Zoom::designSize(this)));
+        return;
+    }
     const QSize frame = isVisible() && frameGeometry() != geometry() ? frameGeometry().size() - size() : kFrameGuess;
     setZoom(Zoom::automatic(on->availableGeometry().size(), QSize(kClientWidth, kClientHeight), frame));
 }

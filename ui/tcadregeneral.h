@@ -13,9 +13,9 @@ enum class ButtonPicture;
 
 // The main window: the board, the seven image buttons and the 100 ms timer.
 // It owns the game and gives it the real clock, beep, message box and pause.
-// Every command of the game is a mouse click on a button; the only keys are
-// the zoom keys (Ctrl + plus, Ctrl + minus, Ctrl + 0), which change nothing
-// but the window's size, for this session.
+// Every command of the game is a click or a tap on a button; the only keys
+// are the zoom keys (Ctrl + plus, Ctrl + minus, Ctrl + 0) and F11 for full
+// screen, which change nothing but how the window is shown, for this session.
 class TCadreGeneral : public QWidget, public GameServices
 {
     Q_OBJECT
@@ -38,6 +38,13 @@ public:
     void zoomIn();
     void zoomOut();
     void zoomAuto();
+
+    // Full screen: the whole window at the largest whole factor that fits
+    // the screen it is on, centred on the window's blue; F11 again gives
+    // back the window at the factor it had.
+    bool fullScreen() const { return m_fullScreen; }
+    void setFullScreen(bool on);
+    void toggleFullScreen();
 
     Tmonimage *board() const { return m_board; }
 
@@ -67,6 +74,9 @@ public:
     TPixigne *PixigneAnnul = nullptr;
     QTimer *Timer1 = nullptr;
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     // Run once, by the constructor: the board, the hints, then Init.
     void FormCreate();
@@ -76,4 +86,10 @@ private:
     GlyphSets m_sets;
     Game m_game;
     Tmonimage *m_board = nullptr;
+    bool m_fullScreen = false;
+    int m_windowZoom = 1;
+    QPoint m_windowPos;
+    // The factor a dialog opened now is shown at.
+    int dialogZoom(const QWidget *dialog) const;
+    void placeFullScreen(int factor);
 };

@@ -79,6 +79,7 @@ public:
         setTransform(QTransform::fromScale(factor, factor));
     }
     int factor() const { return m_factor; }
+    QWidget *page() const { return m_proxy->widget(); }
 
 protected:
     void mousePressEvent(QMouseEvent *event) override
@@ -160,46 +161,87 @@ int factor(const QWidget *window)
     return view ? view->factor() : 1;
 }
 
+ZoomView *ensureView(QWidget *window)
+{
+    if (ZoomView *view = viewOf(window))
+        return view;
+    const QSize design = window->size();
+    window->setProperty(kDesignSizeProperty, design);
+    // The page takes over what the children see of their window: its
+    // colours, its font and their places in its designed pixels.
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("zoomPage"));
+    page->setPalette(window->palette());
+    page->setFont(window->font());
+    page->setAutoFillBackground(window->autoFillBackground());
+    page->setFixedSize(design);
+    const QList<QWidget *> children = window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (QWidget *child : children) {
+        if (child->isWindow())
+            continue;
+        const bool hidden = child->isHidden();
+        const QRect geometry = child->geometry();
+        child->setParent(page);
+        child->setGeometry(geometry);
+        if (!hidden)
+            child->show();
+    }
+    auto *view = new ZoomView(page, window);
+    view->move(0, 0);
+    view->show();
+    // The keys reach the page's fields only through the view.
+    view->setFocusPolicy(Qt::StrongFocus);
+    window->setFocusProxy(view);
+    view->setFocus();
+    return view;
+}
+
 void apply(QWidget *window, int factor)
 {
-    factor = std::clamp(factor, kMin, kMax);
-    ZoomView *view = viewOf(window);
-    if (!view) {
-        if (factor == 1)
-            return;
-        const QSize design = window->size();
-        window->setProperty(kDesignSizeProperty, design);
-        // The page takes over what the children see of their window: its
-        // colours, its font and their places in its designed pixels.
-        auto *page = new QWidget;
-        page->setObjectName(QStringLiteral("zoomPage"));
-        page->setPalette(window->palette());
-        page->setFont(window->font());
-        page->setAutoFillBackground(window->autoFillBackground());
-        page->setFixedSize(design);
-        const QList<QWidget *> children = window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-        for (QWidget *child : children) {
-            if (child->isWindow())
-                continue;
-            const bool hidden = child->isHidden();
-            const QRect geometry = child->geometry();
-            child->setParent(page);
-            child->setGeometry(geometry);
-            if (!hidden)
-                child->show();
-        }
-        view = new ZoomView(page, window);
-        view->move(0, 0);
-        view->show();
-        // The keys reach the page's fields only through the view.
-        view->setFocusPolicy(Qt::StrongFocus);
-        window->setFocusProxy(view);
-        view->setFocus();
-    }
+    factor = std::max(factor, kMin);
+    if (!viewOf(window) && factor == 1)
+        return;
+    ZoomView *view = ensureView(window);
     const QSize design = designSize(window);
     view->setFactor(factor);
     view->setFixedSize(design * factor);
+    view->move(0, 0);
     window->setFixedSize(design * factor);
+}
+
+void applyCentred(QWidget *window, int factor, QSize area)
+{
+    factor = std::max(factor, kMin);
+    ZoomView *view = ensureView(window);
+    const QSize design = designSize(window);
+    view->setFactor(factor);
+    view->setFixedSize(design * factor);
+    const QSize margin = (area - design * factor) / 2;
+    view->move(std::max(margin.width(), 0), std::max(margin.height(), 0));
+    window->setMinimumSize(0, 0);
+    window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
+int fitting(QSize area, QSize design)
+{
+    if (design.isEmpty())
+        return kMin;
+    return std::max(kMin, std::min(area.width() / design.width(), area.height() / design.height()));
+}
+
+QWidget *page(QWidget *window)
+{
+    const ZoomView *view = viewOf(window);
+    return view ? view->page() : window;
+}
+
+QPoint designedPoint(const QWidget *window, QPointF at)
+{
+    const ZoomView *view = viewOf(window);
+    if (!view)
+        return at.toPoint();
+    const QPoint p = (at - QPointF(view->pos())).toPoint();
+    return {floorDiv(p.x(), view->factor()), floorDiv(p.y(), view->factor())};
 }
 
 } // namespace Zoom

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointF>
 #include <QSize>
 
 class QWidget;
@@ -10,6 +11,7 @@ class QWidget;
 namespace Zoom {
 
 inline constexpr int kMin = 1;
+// The most the zoom keys give a window; a full screen may give more.
 inline constexpr int kMax = 4;
 
 // The largest factor at which `window` (its client size) and `frame` (what
@@ -17,11 +19,28 @@ inline constexpr int kMax = 4;
 // both directions; at least kMin.
 int automatic(QSize available, QSize window, QSize frame);
 
-// Shows `window` at `factor` (clamped to kMin..kMax). The first time with a
+// Shows `window` at `factor` (at least kMin). The first time with a
 // factor above 1, its child widgets move into a page drawn through a scaled
 // view; at 1 an untouched window stays exactly as it is. The window's fixed
 // size follows.
 void apply(QWidget *window, int factor);
+
+// The largest whole factor at which `design` fits in `area` (at least kMin,
+// no upper bound): a full screen gives every designed pixel of the window
+// the same k x k block, whatever the screen.
+int fitting(QSize area, QSize design);
+
+// Shows `window` at `factor` (at least kMin) centred in an `area` of its own
+// size, the rest its background colour, as on a full screen. Unlike apply,
+// the window's size is left free for the screen to set.
+void applyCentred(QWidget *window, int factor, QSize area);
+
+// The widget that holds the window's children, in designed pixels: the
+// window itself until it is first magnified.
+QWidget *page(QWidget *window);
+
+// The designed pixel under `at`, a point in the window's own coordinates.
+QPoint designedPoint(const QWidget *window, QPointF at);
 
 // The factor `window` is shown at (1 for an untouched one).
 int factor(const QWidget *window);

@@ -14,7 +14,9 @@ namespace {
 // Moves a window, about to be shown, to the middle of its screen.
 void centreOnScreen(QWidget *window)
 {
-    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    // The screen of the window that opened it, where the child is looking.
+    const QWidget *owner = window->parentWidget() ? window->parentWidget()->window() : window;
+    const QScreen *screen = owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
     // The frame is not known before the first show; centring the client area

@@ -1,0 +1,64 @@
+#!/bin/sh
+# Screenshots of the game in full screen on a virtual screen with a window
+# manager, as a person would see it: F11, a click on a picture and its mark,
+# the settings dialog over it, F11 back.
+#
+#   tools/fullscreen-shots.sh WIDTHxHEIGHT DISPLAY OUTDIR
+#
+# Needs Xvfb, openbox, xdotool and ImageMagick's import; the game built in
+# build/lecture.
+set -eu
+cd "$(dirname "$0")/.."
+size=${1:-1920x1080}
+display=${2:-:56}
+out=${3:-/tmp/lecture-shots}
+mkdir -p "$out"
+
+Xvfb "$display" -screen 0 "${size}x24" -nolisten tcp &
+xvfb=$!
+export DISPLAY="$display"
+sleep 1
+openbox &
+wm=$!
+sleep 1
+home=$(mktemp -d)
+(cd build/lecture && HOME="$home" XDG_CONFIG_DIRS="$home/none" ./lecture) &
+game=$!
+trap 'kill $game $wm $xvfb 2>/dev/null; rm -rf "$home"' EXIT
+sleep 3
+
+shot() { import -window root "$out/$1.png"; }
+win=$(xdotool search --sync --name '^Lecture$' | head -1)
+xdotool windowactivate --sync "$win"
+shot window
+xdotool key F11
+sleep 1.5
+shot fullscreen
+# The first picture's middle, in designed pixels (48, 102), at the factor
+# the screen gives, centred.
+w=${size%x*}
+h=${size#*x}
+k=$(( w / 331 < h / 291 ? w / 331 : h / 291 ))
+x0=$(( (w - 331 * k) / 2 ))
+y0=$(( (h - 291 * k) / 2 ))
+xdotool mousemove $((x0 + 48 * k)) $((y0 + 102 * k)) click 1
+sleep 1
+shot fullscreen-mark
+xdotool mousemove $((x0 + 165 * k)) $((y0 + 272 * k)) click 1
+sleep 1.5
+shot fullscreen-settings
+xdotool key Escape
+sleep 0.5
+shot fullscreen-settings-escape
+dialog=$(xdotool getactivewindow)
+# The dialog's cancel button, in its own designed pixels.
+eval "$(xdotool getwindowgeometry --shell "$dialog")"
+kd=$(( WIDTH / 321 ))
+[ "$kd" -ge 1 ] || kd=1
+xdotool mousemove $((X + (176 + 18) * kd)) $((Y + (172 + 18) * kd)) click 1
+sleep 1
+shot fullscreen-after-dialog
+xdotool key F11
+sleep 1.5
+shot window-again
+echo "factor $k, board at $x0,$y0; shots in $out"
