@@ -28,7 +28,7 @@ public:
     void beep() override { }
     void showError(const QString &) override { }
     void pause(int) override { }
-    void boardChanged() override { }
+    void boardChanged(const QRegion &) override { }
 };
 
 const QStringList kSampleNames = {
