@@ -6,7 +6,7 @@ set -eu
 cd "$(dirname "$0")/.."
 [ -f build/compile_commands.json ] || { echo "check-tidy: run scripts/build.sh first" >&2; exit 1; }
 root=$(pwd)
-run-clang-tidy -quiet -p build -j"$(nproc)" "^$root/(game|settings|ui|tests|tools|bench)/.*\.cpp\$" >build/clang-tidy.log 2>&1 || {
+run-clang-tidy -quiet -p build -j"$(nproc)" "^$root/(assets|widgets|settings|game|ui|tests|tools|bench)/.*\.cpp\$" >build/clang-tidy.log 2>&1 || {
     grep -E "(warning|error):" build/clang-tidy.log >&2 || cat build/clang-tidy.log >&2
     echo "check-tidy: FAILED (full log in build/clang-tidy.log)" >&2
     exit 1
