@@ -134,6 +134,10 @@ build_qt() {
     [ ! -f "$QT_BEGUN" ] || rm -rf "$QT_PREFIX"
     make_own_folder "$QT_PREFIX"
     touch "$QT_BEGUN"
+    # The build tree keeps the toolchain file's path: a copy in the cache
+    # lets a later run from another checkout resume the same tree.
+    toolchain=$CACHE/mingw-w64-x86_64.cmake
+    cmp -s cmake/mingw-w64-x86_64.cmake "$toolchain" || cp cmake/mingw-w64-x86_64.cmake "$toolchain"
     echo "Building Qt $QT_VERSION for Windows into $QT_PREFIX (log: $build.log)"
     start=$(date +%s)
     # tabletevent: the repacked source has no wintab, nor MinGW its header.
@@ -142,7 +146,7 @@ build_qt() {
     # dynamic OpenGL loader in, which does not link.
     {
         cmake -G Ninja -S "$src" -B "$build" \
-            -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
+            -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
             -DCMAKE_INSTALL_PREFIX="$QT_PREFIX" \
             -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
             -DQT_HOST_PATH=/usr \

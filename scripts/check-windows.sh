@@ -115,10 +115,25 @@ open_game() {
     zoom=$((WIDTH / 331))
     [ "$zoom" -ge 1 ] && [ $((WIDTH % 331)) -eq 0 ] && [ "$HEIGHT" -eq $((291 * zoom)) ] ||
         fail "window of ${WIDTH}x$HEIGHT is not the game's at a whole zoom"
+    OX=0
+    OY=0
+}
+# open_full_screen: waits for the game in full screen: its window covers the
+# screen, the designed window drawn centred at the largest whole factor that
+# fits (3 on 1920 x 1080), the rest the window's blue.
+open_full_screen() {
+    win=$(timeout 60 xdotool search --sync --onlyvisible --name '^Lecture$' | head -n1) || true
+    [ -n "$win" ] || fail "no Lecture window"
+    sleep 3
+    eval "$(xdotool getwindowgeometry --shell "$win")"
+    [ "$X,$Y ${WIDTH}x$HEIGHT" = "0,0 1920x1080" ] || fail "full screen is a window of ${WIDTH}x$HEIGHT at $X,$Y"
+    zoom=3
+    OX=$(((WIDTH - 331 * zoom) / 2))
+    OY=$(((HEIGHT - 291 * zoom) / 2))
 }
 # Clicks a designed pixel of the game's window.
 click() {
-    xdotool mousemove --window "$win" $(($1 * zoom + zoom / 2)) $(($2 * zoom + zoom / 2)) click 1
+    xdotool mousemove --window "$win" $((OX + $1 * zoom + zoom / 2)) $((OY + $2 * zoom + zoom / 2)) click 1
     sleep 1
 }
 # The quit button, in the bottom strip; then waits for the game's end.
@@ -134,30 +149,19 @@ quit_game() {
     # The game's process may still be ending, its DLLs still in use.
     wait_wine
 }
-# start_entry NAME: starts the game as Windows would from the menu entry:
-# the shell follows the link.
+# start_entry NAME [OPENER]: starts the game as Windows would from the menu
+# entry (the shell follows the link) and waits for it with OPENER.
 start_entry() {
     entry=$(menu_entry "$1")
     LECTURE_WINE_TIMEOUT=120 "$WINE_RUN" start /wait "$entry" >>"$work/game.log" 2>&1 &
     app=$!
-    open_game
+    ${2:-open_game}
 }
 shot() { import -window root -crop "${WIDTH}x$HEIGHT+$X+$Y" +repage "$work/$1.png"; }
 # The mark row above the first picture, in screen pixels.
-mark_row() { convert "$work/$1.png" -crop "$((64 * zoom))x$((40 * zoom))+$((16 * zoom))+$((30 * zoom))" +repage "$work/$1-mark.png"; }
-
-# play NAME: with a class default in the machine-wide folder (capitals, "Les
-# premiers pas", names of 3 to 6 letters) and no file of the user's yet,
-# starts the game from its menu entry, clicks a picture and finds its mark,
-# opens and cancels the settings dialog, quits, and finds the user's
-# settings, started from the class default, in the user's application data;
-# then starts it from the full-screen entry, which it opens as the other
-# (the game takes no arguments yet).
-play() {
-    mkdir -p "$(dirname "$class_default")"
-    printf '3203060110000000000000000000000000000000000' >"$class_default"
-    start_entry Lecture
-    say "$1: window at $X,$Y, ${WIDTH}x$HEIGHT: zoom $zoom"
+mark_row() { convert "$work/$1.png" -crop "$((64 * zoom))x$((40 * zoom))+$((OX + 16 * zoom))+$((OY + 30 * zoom))" +repage "$work/$1-mark.png"; }
+# play_turn NAME: clicks the first picture and finds its mark above it.
+play_turn() {
     shot "$1-start"
     click 48 102 # the first picture
     shot "$1-played"
@@ -166,6 +170,20 @@ play() {
     changed=$(compare -metric AE "$work/$1-start-mark.png" "$work/$1-played-mark.png" null: 2>&1 || true)
     [ "${changed%% *}" -gt 0 ] 2>/dev/null || fail "no mark drawn over the picture clicked"
     say "$1: a turn played: $changed pixels of the mark row changed"
+}
+
+# play NAME: with a class default in the machine-wide folder (capitals, "Les
+# premiers pas", names of 3 to 6 letters) and no file of the user's yet,
+# starts the game from its menu entry, clicks a picture and finds its mark,
+# opens and cancels the settings dialog, quits, and finds the user's
+# settings, started from the class default, in the user's application data;
+# then starts it from the full-screen entry and plays a turn there.
+play() {
+    mkdir -p "$(dirname "$class_default")"
+    printf '3203060110000000000000000000000000000000000' >"$class_default"
+    start_entry Lecture
+    say "$1: window at $X,$Y, ${WIDTH}x$HEIGHT: zoom $zoom"
+    play_turn "$1"
     # The settings dialog, for its texts drawn with the shipped font; closed
     # by its cancel button.
     click 165 273
@@ -187,11 +205,13 @@ play() {
     [ "$(cat "$class_default")" = 3203060110000000000000000000000000000000000 ] || fail "class default changed"
     [ ! -e "$program_dir/imolectu.dat" ] || fail "settings written into Program Files"
     say "$1: settings saved from the class default C:/ProgramData/lecture: ${settings#"$drive_c"/}"
-    width=$WIDTH
-    start_entry "Lecture en plein écran"
-    [ "$WIDTH" -eq "$width" ] || fail "the full-screen entry opened a window of $WIDTH, not $width, wide"
+    start_entry "Lecture en plein écran" open_full_screen
+    play_turn "$1-full-screen"
+    # Beside the drawing, the screen is the window's blue only.
+    colours=$(convert "$work/$1-full-screen-played.png" -crop "$((OX - 1))x1080+0+0" -format %k info:)
+    [ "$colours" -eq 1 ] || fail "$colours colours beside the full-screen drawing, not the blue alone"
     quit_game
-    say "$1: the full-screen entry starts the game (its argument ignored for now)"
+    say "$1: the full-screen entry: factor $zoom, drawn at $OX,$OY; a turn played; quit"
 }
 
 # --- The setup ---------------------------------------------------------------
