@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include <QAbstractButton>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QShowEvent>
 #include <QStyle>
@@ -20,6 +22,18 @@ bool ZoomedMessageBox::event(QEvent *event)
     if (event->type() == QEvent::LayoutRequest && Zoom::factor(this) > 1)
         return QDialog::event(event);
     return QMessageBox::event(event);
+}
+
+void ZoomedMessageBox::keyPressEvent(QKeyEvent *event)
+{
+    // Enter closes the box as it does at factor 1: its button, now in the
+    // zoom's page, is out of QDialog's reach.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && Zoom::factor(this) > 1 && button(QMessageBox::Ok)) {
+        button(QMessageBox::Ok)->click();
+        return;
+    }
+    QMessageBox::keyPressEvent(event);
 }
 
 void ZoomedMessageBox::showEvent(QShowEvent *event)
