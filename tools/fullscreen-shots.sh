@@ -5,6 +5,7 @@
 #
 #   tools/fullscreen-shots.sh WIDTHxHEIGHT DISPLAY OUTDIR
 #
+# With QT_SCALE_FACTOR=2 in the environment, as on a desktop scaled by 2.
 # Needs Xvfb, openbox, xdotool and ImageMagick's import; the game built in
 # build/lecture.
 set -eu
@@ -35,12 +36,15 @@ xdotool key F11
 sleep 1.5
 shot fullscreen
 # The first picture's middle, in designed pixels (48, 102), at the factor
-# the screen gives, centred.
+# the screen gives in device pixels, centred in whole window pixels (a
+# whole QT_SCALE_FACTOR d gives d device pixels to each), the odd one right
+# and below.
 w=${size%x*}
 h=${size#*x}
+d=${QT_SCALE_FACTOR:-1}
 k=$(( w / 331 < h / 291 ? w / 331 : h / 291 ))
-x0=$(( (w - 331 * k) / 2 ))
-y0=$(( (h - 291 * k) / 2 ))
+x0=$(( (w / d - (331 * k + d - 1) / d) / 2 * d ))
+y0=$(( (h / d - (291 * k + d - 1) / d) / 2 * d ))
 xdotool mousemove $((x0 + 48 * k)) $((y0 + 102 * k)) click 1
 sleep 1
 shot fullscreen-mark

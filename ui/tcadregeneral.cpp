@@ -13,13 +13,13 @@
 #include "touchtaps.h"
 #include "tpixigne.h"
 #include "zoom.h"
+#include "zoomedmessagebox.h"
 
 #include <algorithm>
 
 #include <QApplication>
 #include <QDateTime>
 #include <QEventLoop>
-#include <QMessageBox>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShortcut>
@@ -175,13 +175,13 @@ void TCadreGeneral::test_reponse()
 
 int TCadreGeneral::zoom() const
 {
-    return Zoom::factor(this);
+    return m_fullScreen ? Zoom::deviceFactor(this) : Zoom::factor(this);
 }
 
 void TCadreGeneral::setZoom(int factor)
 {
     if (m_fullScreen)
-        placeFullScreen(std::clamp(factor, Zoom::kMin, Zoom::fitting(size(), Zoom::designSize(this))));
+        placeFullScreen(factor);
     else
         Zoom::apply(this, std::clamp(factor, Zoom::kMin, Zoom::kMax));
 }
@@ -190,8 +190,8 @@ int TCadreGeneral::dialogZoom(const QWidget *dialog) const
 {
     if (!m_fullScreen)
         return zoom();
-    // As large as the game, but whole on the screen.
-    return std::min(zoom(), Zoom::fitting(size(), dialog->size()));
+    // As large as the game, in whole window pixels, but whole on the screen.
+    return std::min(Zoom::factor(this), Zoom::fitting(size(), dialog->size()));
 }
 
 void TCadreGeneral::placeFullScreen(int factor)
@@ -204,8 +204,8 @@ void TCadreGeneral::setFullScreen(bool on)
 {
     if (on == m_fullScreen)
         return;
-    m_fullScreen = on;
     if (!on) {
+        m_fullScreen = false;
         showNormal();
         Zoom::apply(this, m_windowZoom);
         move(m_windowPos);
@@ -213,13 +213,14 @@ void TCadreGeneral::setFullScreen(bool on)
     }
     m_windowZoom = zoom();
     m_windowPos = pos();
+    m_fullScreen = true;
     // The screen the window is on; the factor is chosen again when the
     // window takes that screen's size (see resizeEvent).
     const QScreen *onScreen = QGuiApplication::screenAt(geometry().center());
     if (!onScreen)
         onScreen = screen();
     const QSize area = onScreen ? onScreen->geometry().size() : size();
-    Zoom::applyCentred(this, Zoom::fitting(area, Zoom::designSize(this)), area);
+    Zoom::applyCentred(this, Zoom::kLargest, area);
     showFullScreen();
 }
 
@@ -233,7 +234,7 @@ void TCadreGeneral::resizeEvent(QResizeEvent *event)
     // A new screen size (a projector plugged in, the resolution changed):
     // the largest factor that fits it.
     if (m_fullScreen)
-        placeFullScreen(Zoom::fitting(event->size(), Zoom::designSize(this)));
+        placeFullScreen(Zoom::kLargest);
     QWidget::resizeEvent(event);
 }
 
@@ -257,7 +258,7 @@ void TCadreGeneral::zoomAuto()
     if (!on)
         return;
     if (m_fullScreen) {
-        setZoom(Zoom::fitting(size(), Zoom::designSize(this)));
+        setZoom(Zoom::kLargest);
         return;
     }
     const QSize frame = isVisible() && frameGeometry() != geometry() ? frameGeometry().size() - size() : kFrameGuess;
@@ -277,7 +278,7 @@ void TCadreGeneral::beep()
 
 void TCadreGeneral::showError(const QString &message)
 {
-    QMessageBox box(QMessageBox::Critical, kTitle, message, QMessageBox::Ok, this);
+    ZoomedMessageBox box(QMessageBox::Critical, kTitle, message, Zoom::factor(this), this);
     box.exec();
 }
 

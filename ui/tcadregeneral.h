@@ -32,7 +32,8 @@ public:
     Game &game() { return m_game; }
 
     // The window and its dialogs shown k times larger (see Zoom). Chosen
-    // from the screen by zoomAuto; nothing of it is stored.
+    // from the screen by zoomAuto; nothing of it is stored. In full screen
+    // it counts the screen's device pixels, in a window its window pixels.
     int zoom() const;
     void setZoom(int factor);
     void zoomIn();

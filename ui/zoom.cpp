@@ -1,6 +1,7 @@
 #include "zoom.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
@@ -19,6 +20,26 @@ const char *const kDesignSizeProperty = "lectureDesignSize";
 int floorDiv(int value, int divisor)
 {
     return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor);
+}
+
+int ceilDiv(int value, int divisor)
+{
+    return -floorDiv(-value, divisor);
+}
+
+// Whole device pixels per window pixel: the program rounds the desktop's
+// scale to a whole number (Platform::prepareApplication).
+int wholeRatio(const QWidget *window)
+{
+    return std::max(1, qRound(window->devicePixelRatioF()));
+}
+
+// Every designed pixel can be pointed at through the view at this factor
+// (see ZoomView::blockCorner): a whole number of window pixels, or blocks
+// wide enough that a window pixel starts in their first half.
+bool pointable(int deviceFactor, int dpr)
+{
+    return deviceFactor % dpr == 0 || deviceFactor > 2 * (dpr - 1);
 }
 
 // The page drawn as a plain picture of itself, as a grab draws it: painted
@@ -73,12 +94,18 @@ public:
         setScene(scene);
     }
 
-    void setFactor(int factor)
+    // `deviceFactor` device pixels per designed pixel on a screen of `dpr`
+    // device pixels per window pixel: a fraction of a window pixel when
+    // the two do not divide.
+    void setFactor(int deviceFactor, int dpr)
     {
-        m_factor = factor;
-        setTransform(QTransform::fromScale(factor, factor));
+        m_deviceFactor = deviceFactor;
+        m_dpr = dpr;
+        const qreal scale = qreal(deviceFactor) / dpr;
+        setTransform(QTransform::fromScale(scale, scale));
     }
-    int factor() const { return m_factor; }
+    int deviceFactor() const { return m_deviceFactor; }
+    int dpr() const { return m_dpr; }
     QWidget *page() const { return m_proxy->widget(); }
 
 protected:
@@ -102,8 +129,7 @@ protected:
 private:
     template <typename Handler> void forward(QMouseEvent *event, Handler handler)
     {
-        const QPoint p = event->position().toPoint();
-        const QPointF at(floorDiv(p.x(), m_factor) * m_factor, floorDiv(p.y(), m_factor) * m_factor);
+        const QPointF at = blockCorner(event->position());
         QMouseEvent moved(event->type(), at, event->scenePosition() + (at - event->position()), event->globalPosition(),
                           event->button(), event->buttons(), event->modifiers(), event->pointingDevice());
         moved.setTimestamp(event->timestamp());
@@ -127,8 +153,22 @@ private:
         }
     }
 
+    // The first whole window pixel of the block under `p`. The view hands
+    // the page p / scale, which the page rounds to the nearest pixel; from
+    // this point that is the block's own designed pixel, since it lies less
+    // than half a designed pixel into the block (see pointable).
+    QPointF blockCorner(QPointF p) const
+    {
+        const auto corner = [this](qreal at) {
+            const int designed = floorDiv(int(std::floor(at * m_dpr)), m_deviceFactor);
+            return qreal(ceilDiv(designed * m_deviceFactor, m_dpr));
+        };
+        return {corner(p.x()), corner(p.y())};
+    }
+
     QGraphicsProxyWidget *m_proxy = nullptr;
-    int m_factor = 1;
+    int m_deviceFactor = 1;
+    int m_dpr = 1;
 };
 
 ZoomView *viewOf(const QWidget *window)
@@ -158,7 +198,13 @@ QSize designSize(const QWidget *window)
 int factor(const QWidget *window)
 {
     const ZoomView *view = viewOf(window);
-    return view ? view->factor() : 1;
+    return view ? view->deviceFactor() / view->dpr() : 1;
+}
+
+int deviceFactor(const QWidget *window)
+{
+    const ZoomView *view = viewOf(window);
+    return view ? view->deviceFactor() : wholeRatio(window);
 }
 
 ZoomView *ensureView(QWidget *window)
@@ -187,6 +233,8 @@ ZoomView *ensureView(QWidget *window)
             child->show();
     }
     auto *view = new ZoomView(page, window);
+    // Where the last window pixel is only partly covered by the page.
+    view->setBackgroundBrush(window->palette().color(window->backgroundRole()));
     view->move(0, 0);
     view->show();
     // The keys reach the page's fields only through the view.
@@ -203,21 +251,35 @@ void apply(QWidget *window, int factor)
         return;
     ZoomView *view = ensureView(window);
     const QSize design = designSize(window);
-    view->setFactor(factor);
+    const int dpr = wholeRatio(window);
+    view->setFactor(factor * dpr, dpr);
     view->setFixedSize(design * factor);
     view->move(0, 0);
     window->setFixedSize(design * factor);
 }
 
-void applyCentred(QWidget *window, int factor, QSize area)
+int centredFactor(int wanted, QSize area, QSize design, int dpr)
 {
-    factor = std::max(factor, kMin);
+    int k = std::min(wanted, fitting(area * dpr, design));
+    if (!pointable(k, dpr))
+        k -= k % dpr;
+    return std::max(k, dpr);
+}
+
+void applyCentred(QWidget *window, int wanted, QSize area)
+{
     ZoomView *view = ensureView(window);
     const QSize design = designSize(window);
-    view->setFactor(factor);
-    view->setFixedSize(design * factor);
-    const QSize margin = (area - design * factor) / 2;
-    view->move(std::max(margin.width(), 0), std::max(margin.height(), 0));
+    const int dpr = wholeRatio(window);
+    const int k = centredFactor(wanted, area, design, dpr);
+    view->setFactor(k, dpr);
+    // Whole window pixels, the last one partly blue when the block edge
+    // falls inside it.
+    const QSize drawn((design.width() * k + dpr - 1) / dpr, (design.height() * k + dpr - 1) / dpr);
+    view->setFixedSize(drawn);
+    // An odd margin leaves the extra pixel right and below: the same
+    // place whatever the platform (QSize / 2 would round half up).
+    view->move(std::max((area.width() - drawn.width()) / 2, 0), std::max((area.height() - drawn.height()) / 2, 0));
     window->setMinimumSize(0, 0);
     window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
@@ -240,8 +302,10 @@ QPoint designedPoint(const QWidget *window, QPointF at)
     const ZoomView *view = viewOf(window);
     if (!view)
         return at.toPoint();
-    const QPoint p = (at - QPointF(view->pos())).toPoint();
-    return {floorDiv(p.x(), view->factor()), floorDiv(p.y(), view->factor())};
+    // In device pixels, where the blocks are whole.
+    const QPointF p = (at - QPointF(view->pos())) * view->dpr();
+    return {floorDiv(int(std::floor(p.x())), view->deviceFactor()),
+            floorDiv(int(std::floor(p.y())), view->deviceFactor())};
 }
 
 } // namespace Zoom

@@ -3,6 +3,8 @@
 #include <QPointF>
 #include <QSize>
 
+#include <limits>
+
 class QWidget;
 
 // The whole-window magnifier for big screens: a window built at its designed
@@ -30,10 +32,16 @@ void apply(QWidget *window, int factor);
 // the same k x k block, whatever the screen.
 int fitting(QSize area, QSize design);
 
-// Shows `window` at `factor` (at least kMin) centred in an `area` of its own
-// size, the rest its background colour, as on a full screen. Unlike apply,
-// the window's size is left free for the screen to set.
-void applyCentred(QWidget *window, int factor, QSize area);
+// For applyCentred: the largest factor that fits.
+inline constexpr int kLargest = std::numeric_limits<int>::max();
+
+// Shows `window` centred in an `area` of its own size (in window pixels),
+// the rest its background colour, as on a full screen, at `wanted` device
+// pixels per designed pixel or the largest factor below it that fits and
+// that every designed pixel can be pointed at, at least one window pixel.
+// Device pixels: on a desktop scaled by 2 a 3840 x 2160 screen gives 7, not
+// 2 x 3. Unlike apply, the window's size is left free for the screen to set.
+void applyCentred(QWidget *window, int wanted, QSize area);
 
 // The widget that holds the window's children, in designed pixels: the
 // window itself until it is first magnified.
@@ -42,8 +50,12 @@ QWidget *page(QWidget *window);
 // The designed pixel under `at`, a point in the window's own coordinates.
 QPoint designedPoint(const QWidget *window, QPointF at);
 
-// The factor `window` is shown at (1 for an untouched one).
+// The factor `window` is shown at, in whole window pixels per designed
+// pixel (1 for an untouched one).
 int factor(const QWidget *window);
+
+// The device pixels of its screen per designed pixel of `window`.
+int deviceFactor(const QWidget *window);
 
 // The window's size in its own designed pixels.
 QSize designSize(const QWidget *window);

@@ -1,3 +1,4 @@
+#include "classsettings.h"
 #include "datapaths.h"
 #include "fakeservices.h"
 #include "game.h"
@@ -21,14 +22,8 @@ private slots:
     void startFrom();
 };
 
-namespace {
-
-// "Les premiers pas" (mode 2), print letters, names of 3 to 6 letters.
-const QByteArray kClass = "2203060110000000000000000000000000000000000";
-// Capitals, "Le défi", 1 to 24 letters.
-const QByteArray kOwn = "3601241110000000000000000000000000000000000";
-
-} // namespace
+using ClassSettings::kClass;
+using ClassSettings::kOwn;
 
 void ClassDefaultTest::startFrom_data()
 {
@@ -79,10 +74,7 @@ void ClassDefaultTest::startFrom()
     const GlyphSets sets = TestSets::make();
     Game game(services, sets, {pictures.path(), user, start == ownFile ? QString() : start});
     game.Init();
-    const GameSettings &s = game.settings();
-    const QString loaded =
-        QStringLiteral("%1 %2 %3 %4").arg(s.StyleCaracteres).arg(s.TypeExercice).arg(s.TailleMini).arg(s.TailleMaxi);
-    QCOMPARE(loaded, settings);
+    QCOMPARE(ClassSettings::text(game.settings()), settings);
     QCOMPARE(services.beeps, beeps);
 
     // The quit button writes the user's own file, never the class default.

@@ -1,6 +1,8 @@
 #include "boardlayout.h"
 #include "buttonpictures.h"
+#include "classsettings.h"
 #include "datapaths.h"
+#include "magnified.h"
 #include "picturefolder.h"
 #include "tcadregeneral.h"
 #include "testfiles.h"
@@ -12,6 +14,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -37,8 +40,8 @@ private slots:
     void clicksHitDesignedPixels();
     void zoomKeysWithinTheScreen();
     void newScreenSizeChoosesAgain();
-    void dialogsOverFullScreen_data();
-    void dialogsOverFullScreen();
+    void dialogsOverTheGame_data();
+    void dialogsOverTheGame();
     void taps_data();
     void taps();
     void classLock_data();
@@ -47,8 +50,12 @@ private slots:
 private:
     void makeWindow(const GameFolders &folders = {});
     void enterFullScreen(int screen);
-    // Where designed pixel `at` is in the window, the middle of its block.
-    QPoint windowPoint(QPoint at) const;
+    enum Corner { First, Middle, Last };
+    // Where designed pixel `at` is in the window: the first whole window
+    // pixel of its block, its middle or its last.
+    QPoint windowPoint(QPoint at, Corner corner = Middle) const;
+    // A press and release of the left button at `pos` in the window.
+    void clickAt(QPoint pos);
     // The game's widget under a point of the window.
     QWidget *designedWidgetAt(QPoint pos) const
     {
@@ -62,15 +69,25 @@ private:
 
 namespace {
 
-// The test screens, side by side, and the factor each gives.
+const QSize kDesign(331, 291);
+
+// The test screens, side by side: their size in device pixels, the desktop's
+// scale, the factor each gives (in device pixels) and where the drawing
+// starts. An odd margin puts the extra pixel right and below; on a scaled
+// desktop the drawing starts on a whole window pixel.
 struct TestScreen
 {
     QSize size;
+    int dpr;
     int factor;
+    QPoint origin;
 };
 const TestScreen kScreens[] = {
-    {{1920, 1080}, 3}, {{2560, 1440}, 4}, {{3840, 2160}, 7}, {{1366, 768}, 2}, {{640, 480}, 1}, {{1080, 1920}, 3},
+    {{1920, 1080}, 1, 3, {463, 103}}, {{2560, 1440}, 1, 4, {618, 138}}, {{3840, 2160}, 1, 7, {761, 61}},
+    {{1366, 768}, 1, 2, {352, 93}},   {{640, 480}, 1, 1, {154, 94}},    {{1080, 1920}, 1, 3, {43, 523}},
+    {{3840, 2160}, 2, 7, {760, 60}},
 };
+const int kScaled = 6;
 
 QByteArray screensConfig()
 {
@@ -80,53 +97,36 @@ QByteArray screensConfig()
         if (!screens.isEmpty())
             screens += ',';
         screens += QStringLiteral(R"({"name":"S%1","x":%1,"y":0,"width":%2,"height":%3,"logicalDpi":96,)"
-                                  R"("logicalBaseDpi":96,"dpr":1})")
+                                  R"("logicalBaseDpi":96,"dpr":%4})")
                        .arg(x)
-                       .arg(s.size.width())
-                       .arg(s.size.height())
+                       .arg(s.size.width() / s.dpr)
+                       .arg(s.size.height() / s.dpr)
+                       .arg(s.dpr)
                        .toLatin1();
-        x += s.size.width();
+        x += s.size.width() / s.dpr;
     }
     return R"({"synchronousWindowSystemEvents":true,"windowFrameMargins":false,"screens":[)" + screens + "]}";
 }
 
+// In window pixels, as the offscreen platform is given them.
 QRect screenRect(int screen)
 {
     int x = 0;
     for (int i = 0; i < screen; ++i)
-        x += kScreens[i].size.width();
-    return {QPoint(x, 0), kScreens[screen].size};
+        x += kScreens[i].size.width() / kScreens[i].dpr;
+    return {QPoint(x, 0), kScreens[screen].size / kScreens[screen].dpr};
 }
 
-QImage grabbed(QWidget *widget)
+int ratio(const QWidget *w)
 {
-    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-// True when `big` shows `small` with every pixel a k x k block at `origin`
-// and the window's blue everywhere else.
-bool blocksOnBlue(const QImage &big, const QImage &small, int k, QPoint origin)
-{
-    const QRgb blue = qRgb(0, 0, 255);
-    const QRect inside(origin, small.size() * k);
-    for (int y = 0; y < big.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(big.constScanLine(y));
-        for (int x = 0; x < big.width(); ++x) {
-            const QRgb want = inside.contains(x, y) ? small.pixel((x - origin.x()) / k, (y - origin.y()) / k) : blue;
-            if (line[x] != want) {
-                qWarning("first difference at %d, %d", x, y);
-                return false;
-            }
-        }
-    }
-    return true;
+    return qRound(w->devicePixelRatioF());
 }
 
 // The button shows its pressed picture.
 bool showsDown(TPixigne *button, ButtonPicture picture)
 {
     const QImage down = ButtonPictures::sunk(ButtonPictures::released(picture)).convertToFormat(QImage::Format_RGB32);
-    return button->grab().toImage().convertToFormat(QImage::Format_RGB32) == down;
+    return Magnified::grabbed(button) == down;
 }
 
 // Runs `probe` on the modal dialog that `open` brings up, then closes it.
@@ -145,9 +145,6 @@ template <typename Probe> bool withDialog(const std::function<void()> &open, Pro
     open();
     return seen;
 }
-
-const QByteArray kClass = "2203060110000000000000000000000000000000000"; // print, mode 2, 3 to 6
-const QByteArray kOwn = "3601241110000000000000000000000000000000000";   // capitals, mode 6
 
 } // namespace
 
@@ -185,74 +182,98 @@ void FullScreenTest::enterFullScreen(int screen)
     m_window->move(screenRect(screen).topLeft() + QPoint(20, 20));
     QTest::keyClick(m_window.get(), Qt::Key_F11);
     QVERIFY(m_window->fullScreen());
-    QTRY_COMPARE(m_window->size(), kScreens[screen].size);
+    QTRY_COMPARE(m_window->size(), screenRect(screen).size());
 }
 
-QPoint FullScreenTest::windowPoint(QPoint at) const
+QPoint FullScreenTest::windowPoint(QPoint at, Corner corner) const
 {
-    const int k = m_window->zoom();
-    const QSize margin = (m_window->size() - QSize(331, 291) * k) / 2;
-    return QPoint(margin.width(), margin.height()) * (m_window->fullScreen() ? 1 : 0) + at * k + QPoint(k / 2, k / 2);
+    const int dpr = ratio(m_window.get());
+    const int k = m_window->fullScreen() ? m_window->zoom() : m_window->zoom() * dpr;
+    const auto axis = [&](int designed, int area, int length) {
+        // The drawing's first window pixel, the margin's odd one after it.
+        const int origin = m_window->fullScreen() ? (area - (length * k + dpr - 1) / dpr) / 2 : 0;
+        const int first = designed * k;
+        switch (corner) {
+        case First: return origin + (first + dpr - 1) / dpr;
+        case Last: return origin + (first + k - 1) / dpr;
+        default: return origin + (first + k / 2) / dpr;
+        }
+    };
+    return {axis(at.x(), m_window->width(), kDesign.width()), axis(at.y(), m_window->height(), kDesign.height())};
+}
+
+void FullScreenTest::clickAt(QPoint pos)
+{
+    QWidget *under = m_window->childAt(pos);
+    QVERIFY(under);
+    QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(m_window.get(), pos));
 }
 
 void FullScreenTest::fillsTheScreen_data()
 {
     QTest::addColumn<int>("screen");
     for (int i = 0; i < int(std::size(kScreens)); ++i)
-        QTest::addRow("%dx%d", kScreens[i].size.width(), kScreens[i].size.height()) << i;
+        QTest::addRow("%dx%d at scale %d", kScreens[i].size.width(), kScreens[i].size.height(), kScreens[i].dpr) << i;
 }
 
-// The whole window, each designed pixel a k x k block, centred on blue;
-// Escape leaves it so; F11 gives back the window at the factor it had.
+// The whole window, each designed pixel a k x k block of device pixels,
+// centred on blue; Escape leaves it so; F11 gives back the window at the
+// factor it had.
 void FullScreenTest::fillsTheScreen()
 {
     QFETCH(int, screen);
     makeWindow();
     m_window->Timer1->stop();
-    const QImage plain = grabbed(m_window.get());
+    const QImage plain = Magnified::grabbed(m_window.get());
     m_window->setZoom(2);
     enterFullScreen(screen);
-    const int k = kScreens[screen].factor;
-    QCOMPARE(m_window->zoom(), k);
+    const TestScreen &s = kScreens[screen];
+    QCOMPARE(m_window->zoom(), s.factor);
     QCOMPARE(m_window->screen()->geometry(), screenRect(screen));
-    const QSize margin = (kScreens[screen].size - QSize(331, 291) * k) / 2;
-    QVERIFY(blocksOnBlue(grabbed(m_window.get()), plain, k, QPoint(margin.width(), margin.height())));
+    const QImage shown = Magnified::grabbed(m_window.get());
+    QCOMPARE(shown.size(), s.size);
+    QVERIFY(Magnified::blocksOn(shown, plain, s.factor, s.origin, QColor(0, 0, 255)));
 
     QTest::keyClick(m_window.get(), Qt::Key_Escape);
     QVERIFY(m_window->fullScreen());
     QTest::keyClick(m_window.get(), Qt::Key_F11);
     QVERIFY(!m_window->fullScreen());
     QCOMPARE(m_window->zoom(), 2);
-    QTRY_COMPARE(m_window->size(), QSize(662, 582));
+    QTRY_COMPARE(m_window->size(), kDesign * 2);
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
 }
 
 void FullScreenTest::clicksHitDesignedPixels_data()
 {
-    QTest::addColumn<QPoint>("at");  // designed pixel
-    QTest::addColumn<int>("corner"); // 0 top-left, 1 bottom-right of its block
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QPoint>("at"); // designed pixel
+    QTest::addColumn<int>("corner");
     QTest::addColumn<int>("cell");
-    for (int corner : {0, 1}) {
-        QTest::addRow("first column of cell 1, corner %d", corner) << QPoint(16, 100) << corner << 1;
-        QTest::addRow("column left of cell 1, corner %d", corner) << QPoint(15, 100) << corner << 0;
-        QTest::addRow("bottom row of cell 4, corner %d", corner) << QPoint(313, 133) << corner << 4;
-        QTest::addRow("row below cell 4, corner %d", corner) << QPoint(313, 134) << corner << 0;
+    for (int screen : {0, kScaled}) {
+        for (int corner : {First, Last}) {
+            const char *c = corner == First ? "first" : "last";
+            const int d = kScreens[screen].dpr;
+            QTest::addRow("scale %d: first column of cell 1, %s pixel", d, c)
+                << screen << QPoint(16, 100) << corner << 1;
+            QTest::addRow("scale %d: column left of cell 1, %s pixel", d, c)
+                << screen << QPoint(15, 100) << corner << 0;
+            QTest::addRow("scale %d: bottom row of cell 4, %s pixel", d, c)
+                << screen << QPoint(313, 133) << corner << 4;
+            QTest::addRow("scale %d: row below cell 4, %s pixel", d, c) << screen << QPoint(313, 134) << corner << 0;
+        }
     }
 }
 
 void FullScreenTest::clicksHitDesignedPixels()
 {
+    QFETCH(int, screen);
     QFETCH(QPoint, at);
     QFETCH(int, corner);
     QFETCH(int, cell);
     makeWindow();
     m_window->Timer1->stop();
-    enterFullScreen(0);
-    const int k = m_window->zoom();
-    const QPoint pos = windowPoint(at) - QPoint(k / 2, k / 2) + QPoint(k - 1, k - 1) * corner;
-    QWidget *under = m_window->childAt(pos);
-    QVERIFY(under);
-    QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(m_window.get(), pos));
+    enterFullScreen(screen);
+    clickAt(windowPoint(at, Corner(corner)));
     QCOMPARE(int(m_window->game().turn().ImageCliquee), cell);
 }
 
@@ -284,48 +305,69 @@ void FullScreenTest::newScreenSizeChoosesAgain()
     QCOMPARE(designedWidgetAt(windowPoint({311, 235})), m_window->PixigneOK);
 }
 
-void FullScreenTest::dialogsOverFullScreen_data()
+void FullScreenTest::dialogsOverTheGame_data()
 {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("opener"); // a button, or "picture" for an unreadable one
+    QTest::addColumn<int>("screen");     // -1: the window at factor 2
     QTest::addColumn<int>("factor");
-    // As large as the game, unless that would not fit the screen.
+    // As large as the game in whole window pixels, unless that would not
+    // fit the screen.
     QTest::newRow("settings on 1920x1080") << "PixigneOutils" << 0 << 3;
     QTest::newRow("rules on 1920x1080") << "PixigneLogo" << 0 << 3;
     QTest::newRow("help on 1920x1080") << "PixigneAide" << 0 << 2;
     QTest::newRow("settings on 3840x2160") << "PixigneOutils" << 2 << 7;
     QTest::newRow("help on 3840x2160") << "PixigneAide" << 2 << 5;
+    QTest::newRow("settings on 3840x2160 at scale 2") << "PixigneOutils" << kScaled << 3;
+    QTest::newRow("unreadable picture on 1920x1080") << "picture" << 0 << 3;
+    QTest::newRow("unreadable picture on 3840x2160") << "picture" << 2 << 7;
+    QTest::newRow("unreadable picture in the window") << "picture" << -1 << 2;
 }
 
 // Centred over the game at its factor, F11 meanwhile changing nothing, and
-// the game still in full screen once the dialog is closed.
-void FullScreenTest::dialogsOverFullScreen()
+// the game still as it was once the dialog is closed.
+void FullScreenTest::dialogsOverTheGame()
 {
-    QFETCH(QString, button);
+    QFETCH(QString, opener);
     QFETCH(int, screen);
     QFETCH(int, factor);
-    makeWindow();
-    enterFullScreen(screen);
-    auto *pixigne = Zoom::page(m_window.get())->findChild<TPixigne *>(button);
+    const bool picture = opener == QLatin1String("picture");
+    // Its own pictures, taken away once the game is shown: the next word's
+    // cannot be read.
+    PictureFolder pictures;
+    makeWindow({picture ? pictures.path() : QString()});
+    if (screen >= 0)
+        enterFullScreen(screen);
+    else
+        m_window->setZoom(2);
+    const QSize size = m_window->size();
+    const int zoom = m_window->zoom();
+    TPixigne *pixigne = picture ? m_window->PixigneOK : Zoom::page(m_window.get())->findChild<TPixigne *>(opener);
     QVERIFY(pixigne);
     const QPoint at = windowPoint(pixigne->mapTo(Zoom::page(m_window.get()), QPoint(10, 10)));
     QCOMPARE(designedWidgetAt(at), pixigne);
-    QWidget *under = m_window->childAt(at);
-    const bool opened = withDialog(
-        [&] { QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(m_window.get(), at)); },
-        [&](QDialog *dialog) {
-            QCOMPARE(Zoom::factor(dialog), factor);
-            const QRect area = screenRect(screen);
-            QVERIFY(area.contains(dialog->geometry()));
-            const QPoint off = dialog->geometry().center() - area.center();
-            QVERIFY2(off.manhattanLength() <= 2, qPrintable(QStringLiteral("%1, %2").arg(off.x()).arg(off.y())));
-            QTest::keyClick(dialog, Qt::Key_F11);
-            QVERIFY(dialog->isVisible());
-        });
+    if (picture)
+        QVERIFY(QDir(pictures.path()).rename(QStringLiteral("images"), QStringLiteral("gone")));
+    const bool opened = withDialog([&] { clickAt(at); },
+                                   [&](QDialog *dialog) {
+                                       QCOMPARE(Zoom::factor(dialog), factor);
+                                       QCOMPARE(qobject_cast<QMessageBox *>(dialog) != nullptr, picture);
+                                       const QRect game = m_window->geometry();
+                                       QVERIFY(m_window->screen()->geometry().contains(dialog->geometry()));
+                                       const QPoint off = dialog->geometry().center() - game.center();
+                                       QVERIFY2(off.manhattanLength() <= 2,
+                                                qPrintable(QStringLiteral("%1, %2").arg(off.x()).arg(off.y())));
+                                       QTest::keyClick(dialog, Qt::Key_F11);
+                                       QVERIFY(dialog->isVisible());
+                                       // The message closes by Enter, as at factor 1.
+                                       if (picture) {
+                                           QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                                           QVERIFY(!dialog->isVisible());
+                                       }
+                                   });
     QVERIFY(opened);
-    QVERIFY(m_window->fullScreen());
-    QCOMPARE(m_window->size(), kScreens[screen].size);
-    QCOMPARE(m_window->zoom(), kScreens[screen].factor);
+    QCOMPARE(m_window->fullScreen(), screen >= 0);
+    QCOMPARE(m_window->size(), size);
+    QCOMPARE(m_window->zoom(), zoom);
 }
 
 void FullScreenTest::taps_data()
@@ -428,6 +470,8 @@ void FullScreenTest::taps()
 
 void FullScreenTest::classLock_data()
 {
+    using ClassSettings::kClass;
+    using ClassSettings::kOwn;
     QTest::addColumn<bool>("lock");
     QTest::addColumn<QByteArray>("classFile"); // empty: none
     QTest::addColumn<QByteArray>("own");       // empty: none
@@ -463,16 +507,8 @@ void FullScreenTest::classLock()
     qputenv("XDG_CONFIG_DIRS", QFile::encodeName(root.filePath(QStringLiteral("etc/xdg"))));
 
     makeWindow(DataPaths::forThisRun());
-    Game &game = m_window->game();
-    const GameSettings &s = game.settings();
-    const auto shown = [&s] {
-        return QStringLiteral("%1 %2 %3 %4")
-            .arg(s.StyleCaracteres)
-            .arg(s.TypeExercice)
-            .arg(s.TailleMini)
-            .arg(s.TailleMaxi);
-    };
-    QCOMPARE(shown(), settings);
+    const GameSettings &s = m_window->game().settings();
+    QCOMPARE(ClassSettings::text(s), settings);
 
     const QString hint = m_window->PixigneOutils->toolTip();
     const QImage picture = m_window->PixigneOutils->grab().toImage();

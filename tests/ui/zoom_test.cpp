@@ -1,3 +1,4 @@
+#include "magnified.h"
 #include "picturefolder.h"
 #include "tcadregeneral.h"
 #include "testsets.h"
@@ -42,21 +43,8 @@ private:
 
 namespace {
 
-// `image` with every pixel repeated k times across and down.
-QImage blocks(const QImage &image, int k)
-{
-    const QImage source = image.convertToFormat(QImage::Format_RGB32);
-    QImage out(source.size() * k, QImage::Format_RGB32);
-    for (int y = 0; y < out.height(); ++y)
-        for (int x = 0; x < out.width(); ++x)
-            out.setPixel(x, y, source.pixel(x / k, y / k));
-    return out;
-}
-
-QImage grabbed(QWidget *widget)
-{
-    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
+using Magnified::blocks;
+using Magnified::grabbed;
 
 std::unique_ptr<QDialog> makeDialog(const QString &which, TCadreGeneral *owner)
 {
