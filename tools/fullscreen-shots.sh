@@ -5,31 +5,23 @@
 #
 #   tools/fullscreen-shots.sh WIDTHxHEIGHT DISPLAY OUTDIR
 #
-# Needs Xvfb, openbox, xdotool and ImageMagick's import; the game built in
-# build/lecture.
+# The game built in build/lecture; the screen and the game as in
+# tools/shots-lib.sh (what it needs, the stopped clock).
 set -eu
 cd "$(dirname "$0")/.."
+ROOT=$(pwd)
 size=${1:-1920x1080}
 display=${2:-:56}
 out=${3:-/tmp/lecture-shots}
 mkdir -p "$out"
+. tools/shots-lib.sh
 
-Xvfb "$display" -screen 0 "${size}x24" -nolisten tcp &
-xvfb=$!
-export DISPLAY="$display"
-sleep 1
-openbox &
-wm=$!
-sleep 1
-home=$(mktemp -d)
-(cd build/lecture && HOME="$home" XDG_CONFIG_DIRS="$home/none" ./lecture) &
-game=$!
-trap 'kill $game $wm $xvfb 2>/dev/null; rm -rf "$home"' EXIT
-sleep 3
+start_screen "$size" "$display"
+trap stop_screen EXIT
+# "Petit échauffement": a click gets its mark.
+start_game "$(shots_settings 1 3)"
 
 shot() { import -window root "$out/$1.png"; }
-win=$(xdotool search --sync --name '^Lecture$' | head -1)
-xdotool windowactivate --sync "$win"
 shot window
 xdotool key F11
 sleep 1.5
@@ -52,10 +44,7 @@ sleep 0.5
 shot fullscreen-settings-escape
 dialog=$(xdotool getactivewindow)
 # The dialog's cancel button, in its own designed pixels.
-eval "$(xdotool getwindowgeometry --shell "$dialog")"
-kd=$(( WIDTH / 321 ))
-[ "$kd" -ge 1 ] || kd=1
-xdotool mousemove $((X + (176 + 18) * kd)) $((Y + (172 + 18) * kd)) click 1
+click_designed "$dialog" 194 190 321
 sleep 1
 shot fullscreen-after-dialog
 xdotool key F11
