@@ -23,6 +23,9 @@ set -eu
 cd "$(dirname "$0")/.."
 ROOT=$(pwd)
 . scripts/lib/mingw.sh
+. scripts/lib/sudo-caller.sh
+begin_giving_back
+trap 'give_back build build-windows' EXIT
 
 if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
 APT_GET="apt-get -o DPkg::Lock::Timeout=900"

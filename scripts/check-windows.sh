@@ -25,6 +25,8 @@ cd "$(dirname "$0")/.."
 ROOT=$(pwd)
 . scripts/lib/xvfb.sh
 . scripts/lib/mingw.sh
+. scripts/lib/sudo-caller.sh
+begin_giving_back
 # Wine reads the names it is given (the full-screen entry's é) in the
 # locale's character set.
 export LC_ALL=C.UTF-8
@@ -80,6 +82,7 @@ cleanup() {
     [ -z "${app:-}" ] || kill "$app" 2>/dev/null || true
     [ -z "${LECTURE_WINE_WORK:-}" ] || WINEPREFIX="$LECTURE_WINE_WORK/prefix" wineserver -k 2>/dev/null || true
     stop_xvfb
+    give_back build build-windows
 }
 trap cleanup EXIT INT TERM
 start_xvfb 1920x1080x24

@@ -2,7 +2,7 @@
 # Installs, from Debian 12's packages, what one command needs and the
 # machine lacks; nothing at all when everything is there. Safe to run again.
 #
-#   scripts/install-deps.sh [run|test|full|windows|systems]   (default: full)
+#   scripts/install-deps.sh [run|test|full|windows|systems|screenshots]   (default: full)
 #   scripts/install-deps.sh --list GROUP      prints GROUP's packages, one a line
 #
 # The names are Debian 12's and Debian 13's alike. Each group holds the one
@@ -19,6 +19,8 @@
 #         check-arm64.sh and check-debian13.sh add to the full group: the
 #         arm64 cross compilers, Debian's arm64 Qt (the arm64 architecture
 #         is added to dpkg for it), qemu-user, debootstrap
+#   screenshots  what tools/screenshots.sh adds to the run group: Xvfb,
+#         openbox, xdotool, ImageMagick, faketime
 set -eu
 
 RUN="cmake g++ make pkg-config
@@ -35,9 +37,11 @@ mingw-w64-x86-64-dev nsis wixl wine wine64 ninja-build zip unzip"
 SYSTEMS="$FULL
 crossbuild-essential-arm64 qemu-user debootstrap
 qt6-base-dev:arm64 qt6-svg-dev:arm64 libgl-dev:arm64 qt6-qpa-plugins:arm64 libqt6svg6:arm64"
+SCREENSHOTS="$RUN
+xvfb openbox xdotool imagemagick faketime"
 
 usage() {
-    echo "usage: $0 [run|test|full|windows|systems] | --list run|test|full|windows|systems" >&2
+    echo "usage: $0 [run|test|full|windows|systems|screenshots] | --list GROUP" >&2
     exit 2
 }
 
@@ -48,6 +52,7 @@ packages_of() {
     full) echo "$FULL" ;;
     windows) echo "$WINDOWS" ;;
     systems) echo "$SYSTEMS" ;;
+    screenshots) echo "$SCREENSHOTS" ;;
     *) usage ;;
     esac
 }

@@ -6,31 +6,23 @@
 #   tools/fullscreen-shots.sh WIDTHxHEIGHT DISPLAY OUTDIR
 #
 # With QT_SCALE_FACTOR=2 in the environment, as on a desktop scaled by 2.
-# Needs Xvfb, openbox, xdotool and ImageMagick's import; the game built in
-# build/lecture.
+# The game built in build/lecture; the screen and the game as in
+# tools/shots-lib.sh (what it needs, the stopped clock).
 set -eu
 cd "$(dirname "$0")/.."
+ROOT=$(pwd)
 size=${1:-1920x1080}
 display=${2:-:56}
 out=${3:-/tmp/lecture-shots}
 mkdir -p "$out"
+. tools/shots-lib.sh
 
-Xvfb "$display" -screen 0 "${size}x24" -nolisten tcp &
-xvfb=$!
-export DISPLAY="$display"
-sleep 1
-openbox &
-wm=$!
-sleep 1
-home=$(mktemp -d)
-(cd build/lecture && HOME="$home" XDG_CONFIG_DIRS="$home/none" ./lecture) &
-game=$!
-trap 'kill $game $wm $xvfb 2>/dev/null; rm -rf "$home"' EXIT
-sleep 3
+start_screen "$size" "$display"
+trap stop_screen EXIT
+# "Petit échauffement": a click gets its mark.
+start_game "$(shots_settings 1 3)"
 
 shot() { import -window root "$out/$1.png"; }
-win=$(xdotool search --sync --name '^Lecture$' | head -1)
-xdotool windowactivate --sync "$win"
 shot window
 xdotool key F11
 sleep 1.5
@@ -41,8 +33,8 @@ shot fullscreen
 # and below.
 w=${size%x*}
 h=${size#*x}
-d=${QT_SCALE_FACTOR:-1}
 k=$(( w / 331 < h / 291 ? w / 331 : h / 291 ))
+d=${QT_SCALE_FACTOR:-1}
 x0=$(( (w / d - (331 * k + d - 1) / d) / 2 * d ))
 y0=$(( (h / d - (291 * k + d - 1) / d) / 2 * d ))
 xdotool mousemove $((x0 + 48 * k)) $((y0 + 102 * k)) click 1
@@ -56,10 +48,7 @@ sleep 0.5
 shot fullscreen-settings-escape
 dialog=$(xdotool getactivewindow)
 # The dialog's cancel button, in its own designed pixels.
-eval "$(xdotool getwindowgeometry --shell "$dialog")"
-kd=$(( WIDTH / 321 ))
-[ "$kd" -ge 1 ] || kd=1
-xdotool mousemove $((X + (176 + 18) * kd)) $((Y + (172 + 18) * kd)) click 1
+click_designed "$dialog" 194 190 321
 sleep 1
 shot fullscreen-after-dialog
 xdotool key F11

@@ -11,7 +11,7 @@ trap 'rm -rf "$work"' EXIT
 repo=$work/repo
 mkdir -p "$repo/scripts/lib" "$work/bin"
 cp "$top/scripts/build-windows.sh" "$repo/scripts/"
-cp "$top/scripts/lib/mingw.sh" "$repo/scripts/lib/"
+cp "$top/scripts/lib/mingw.sh" "$top/scripts/lib/sudo-caller.sh" "$repo/scripts/lib/"
 echo 'project(Lecture VERSION 1.0.0 LANGUAGES CXX)' >"$repo/CMakeLists.txt"
 
 stand_in() {
@@ -19,12 +19,14 @@ stand_in() {
     chmod +x "$1"
 }
 # The package installation makes Qt's package appear, when $GIVES_QT says so.
-stand_in "$repo/scripts/install-deps.sh" '[ -z "$GIVES_QT" ] || touch "$STATE/qt-installed"'
+# $MAKES names a file the run makes in the tree.
+stand_in "$repo/scripts/install-deps.sh" '[ -z "$GIVES_QT" ] || touch "$STATE/qt-installed"; [ -z "${MAKES:-}" ] || touch "$MAKES"'
 # shellcheck disable=SC2016 # expanded by the stand-ins
 {
     stand_in "$work/bin/dpkg-query" '[ -f "$STATE/qt-installed" ] || exit 1; printf "6.4.2+dfsg-10"'
     stand_in "$work/bin/dpkg" 'echo amd64'
     stand_in "$work/bin/id" 'echo "${FAKE_ID:-0}"'
+    stand_in "$work/bin/chown" 'echo "chown $*" >>"$STATE/log"'
     stand_in "$work/bin/sudo" 'echo "sudo $*" >>"$STATE/log"; "$@"'
     # CMake "installs" a Qt into the prefix it was configured with.
     stand_in "$work/bin/cmake" 'echo "cmake $*" >>"$STATE/log"
@@ -48,7 +50,7 @@ while IFS='|' read -r name before env code says after; do
     eval "$before"
     env=$(eval "echo $env")
     # shellcheck disable=SC2086 # the case's assignments, one a word
-    env STATE="$W/state" GIVES_QT=1 LECTURE_CACHE="$CACHE" LECTURE_QT_SOURCE="$W/src" PATH="$work/bin:$PATH" \
+    env STATE="$W/state" GIVES_QT=1 SUDO_USER= LECTURE_CACHE="$CACHE" LECTURE_QT_SOURCE="$W/src" PATH="$work/bin:$PATH" \
         $env sh "$repo/scripts/build-windows.sh" qt >"$W/out" 2>&1 && rc=0 || rc=$?
     problem=""
     [ "$rc" = "$code" ] || problem="exit $rc, not $code"
@@ -71,6 +73,23 @@ a Qt built earlier is used as it is|mkdir -p $W/q; touch $W/q/.lecture-qt-built 
 a new folder's parent keeps its owner|mkdir -p $W/src $W/opt; touch $W/src/CMakeLists.txt|LECTURE_WIN_QT=$W/opt/qt-win FAKE_ID=1000|0|Building Qt 6.4.2|[ "$(stat -c %u $W/opt)" = "$(stat -c %u $W)" ] && [ -f $W/opt/qt-win/.lecture-qt-built ]
 a source folder that is none is refused|mkdir -p $W/src; echo mine >$W/src/notes.txt||1|is no unpacked qt6-base source|[ "$(cat $W/src/notes.txt)" = mine ] && [ ! -e $CACHE ]
 EOF
+
+# Under sudo, the caller gets back what the run made in the tree, and not
+# what was there before (the files must be root's: only run as root).
+if [ "$(/usr/bin/id -u)" -eq 0 ]; then
+    cases=$((cases + 1))
+    W=$work/sudo
+    mkdir -p "$W/state" "$W/src" "$repo/build-windows"
+    touch "$W/src/CMakeLists.txt" "$repo/build-windows/before"
+    STATE="$W/state" GIVES_QT=1 SUDO_USER=pupil MAKES="$repo/build-windows/made" LECTURE_CACHE="$W/cache" \
+        LECTURE_QT_SOURCE="$W/src" PATH="$work/bin:$PATH" sh "$repo/scripts/build-windows.sh" qt >"$W/out" 2>&1 || true
+    given=$(sed -n 's/^chown -h pupil: //p' "$W/state/log" | tr ' ' '\n')
+    if ! echo "$given" | grep -qx "build-windows/made" || echo "$given" | grep -q before; then
+        echo "FAIL under sudo: given back '$given'"
+        status=1
+    fi
+    rm -rf "$repo/build-windows"
+fi
 
 # Where the run-time DLLs are looked for: where the cross compiler finds
 # them, and nowhere when it finds none (it then echoes the bare name).
