@@ -538,10 +538,12 @@ void FullScreenTest::classLock()
 
 int main(int argc, char *argv[])
 {
-    // The test screens, when the tests run on the offscreen platform.
-    QTemporaryDir configDir;
+    // The test screens, when the tests run on the offscreen platform. The
+    // file is named relative to the working folder: the platform's
+    // arguments are split at colons, which a Windows drive letter has.
+    QTemporaryDir configDir(QStringLiteral("screens-XXXXXX"));
     if (qgetenv("QT_QPA_PLATFORM") == "offscreen") {
-        const QString config = configDir.filePath(QStringLiteral("screens.json"));
+        const QString config = QDir::current().relativeFilePath(configDir.filePath(QStringLiteral("screens.json")));
         if (!TestFiles::write(config, screensConfig()))
             return 1;
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
