@@ -18,8 +18,9 @@ public:
     ImageSet() = default;
     ImageSet(const QImage &sheet, QSize cellSize, int count);
 
-    // Loads a sheet (e.g. ":/glyphs/Alphabet.png"); a set that draws nothing
-    // when the sheet is missing or too small for `count` cells.
+    // A sheet read from `path` (e.g. ":/glyphs/Alphabet.png") at its first
+    // draw, so that the letter styles not played cost nothing; a set that
+    // draws nothing when the sheet is missing or too small for `count` cells.
     static ImageSet fromFile(const QString &path, QSize cellSize, int count);
 
     QSize cellSize() const { return m_cellSize; }
@@ -29,8 +30,11 @@ public:
 
 private:
     QRect cellRect(int index) const;
+    void load(const QImage &sheet) const;
 
-    QImage m_sheet;
-    QSize m_cellSize;
-    int m_count = 0;
+    // Until the first draw: where the sheet is still to be read from.
+    mutable QString m_path;
+    mutable QImage m_sheet;
+    mutable QSize m_cellSize;
+    mutable int m_count = 0;
 };

@@ -13,13 +13,10 @@
 #include "touchtaps.h"
 #include "tpixigne.h"
 #include "zoom.h"
-#include "zoomedmessagebox.h"
 
 #include <algorithm>
 
 #include <QApplication>
-#include <QDateTime>
-#include <QEventLoop>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShortcut>
@@ -37,7 +34,8 @@ const QSize kFrameGuess(8, 32);
 TCadreGeneral::TCadreGeneral(GlyphSets sets, GameFolders folders, QWidget *parent)
     : QWidget(parent)
     , m_sets(std::move(sets))
-    , m_game(*this, m_sets, std::move(folders))
+    , m_services(this)
+    , m_game(m_services, m_sets, std::move(folders))
 {
     // Minimise and close but no maximise: the layout is pixel-fixed.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -107,6 +105,7 @@ void TCadreGeneral::FormCreate()
     HintDelayStyle::install(kHintDelayMs);
     m_board = new Tmonimage(m_game, this);
     m_board->setObjectName(QStringLiteral("board"));
+    m_services.setBoard(m_board);
     m_board->move(0, 0);
     // "Suite" and the style button stand over the board's lower corners.
     m_board->lower();
@@ -263,43 +262,4 @@ void TCadreGeneral::zoomAuto()
     }
     const QSize frame = isVisible() && frameGeometry() != geometry() ? frameGeometry().size() - size() : kFrameGuess;
     setZoom(Zoom::automatic(on->availableGeometry().size(), QSize(kClientWidth, kClientHeight), frame));
-}
-
-int TCadreGeneral::timeOfDayMs()
-{
-    return QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay();
-}
-
-void TCadreGeneral::beep()
-{
-    // The system's default alert; on Windows Qt plays it by MessageBeep(MB_OK).
-    QApplication::beep();
-}
-
-void TCadreGeneral::showError(const QString &message)
-{
-    ZoomedMessageBox box(QMessageBox::Critical, kTitle, message, Zoom::factor(this), this);
-    box.exec();
-}
-
-void TCadreGeneral::pause(int ms)
-{
-    // A nested loop: the board repaints, the timer ticks and the buttons work
-    // while we wait, and the core sleeps instead of spinning.
-    QEventLoop loop;
-    QTimer timer;
-    timer.setSingleShot(true);
-    // A coarse timer may fire a few percent early; the wait is a minimum.
-    timer.setTimerType(Qt::PreciseTimer);
-    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    timer.start(ms);
-    loop.exec();
-}
-
-void TCadreGeneral::boardChanged(const QRegion &changed)
-{
-    // One rectangle: a region of many bands costs more to paint and flush
-    // than their bounding box.
-    if (m_board)
-        m_board->update(changed.boundingRect());
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "game.h"
-#include "gameservices.h"
 #include "glyphsets.h"
+#include "windowservices.h"
 
 #include <QWidget>
 
@@ -12,11 +12,12 @@ class Tmonimage;
 enum class ButtonPicture;
 
 // The main window: the board, the seven image buttons and the 100 ms timer.
-// It owns the game and gives it the real clock, beep, message box and pause.
+// It owns the game and gives it the real clock, beep, message box and pause
+// (WindowServices).
 // Every command of the game is a click or a tap on a button; the only keys
 // are the zoom keys (Ctrl + plus, Ctrl + minus, Ctrl + 0) and F11 for full
 // screen, which change nothing but how the window is shown, for this session.
-class TCadreGeneral : public QWidget, public GameServices
+class TCadreGeneral : public QWidget
 {
     Q_OBJECT
 public:
@@ -59,12 +60,7 @@ public:
     void QuitterCejeu();
     void test_reponse();
 
-    // GameServices
-    int timeOfDayMs() override;
-    void beep() override;
-    void showError(const QString &message) override;
-    void pause(int ms) override;
-    void boardChanged(const QRegion &changed) override;
+    WindowServices &services() { return m_services; }
 
     TPixigne *PixigneLogo = nullptr;
     TPixigne *PixigneAide = nullptr;
@@ -85,6 +81,7 @@ private:
                         void (TCadreGeneral::*command)());
 
     GlyphSets m_sets;
+    WindowServices m_services;
     Game m_game;
     Tmonimage *m_board = nullptr;
     bool m_fullScreen = false;

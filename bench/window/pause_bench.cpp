@@ -16,7 +16,7 @@ void BM_FlashPause(benchmark::State &state)
 {
     TCadreGeneral &window = shownWindow();
     for (auto _ : state)
-        window.pause(int(state.range(0)));
+        window.services().pause(int(state.range(0)));
 }
 BENCHMARK(BM_FlashPause)->Arg(300)->Iterations(10)->Unit(benchmark::kMillisecond);
 

@@ -319,7 +319,7 @@ void BoardTest::unreadablePicture()
 
     QCOMPARE(m_services.errors.size(), 1);
     const QString expected =
-        missing ? QStringLiteral("Ne peut ouvrir le fichier %1.").arg(game.picturePath(game.turn().CleImage))
+        missing ? QStringLiteral("Ne peut ouvrir le fichier %1.").arg(m_folder->picturePath(game.turn().CleImage))
                 : QStringLiteral("Image bitmap incorrecte.");
     QCOMPARE(m_services.errors.first(), expected);
     // The first cell failed: the pictures and the name of the last turn stay,

@@ -23,9 +23,11 @@ public:
     }
 
     QString path() const { return m_dir.path(); }
-    QString picturePath(const QByteArray &key) const
+    QString picturePath(const QByteArray &key) const { return pathIn(m_dir.path(), key); }
+    // Where a parent finds the picture of `key` in the game's folder `dir`.
+    static QString pathIn(const QString &dir, const QByteArray &key)
     {
-        return m_dir.filePath(QStringLiteral("images/") + QString::fromLatin1(key) + QStringLiteral(".bmp"));
+        return QDir(dir).filePath(QStringLiteral("images/") + QString::fromLatin1(key) + QStringLiteral(".bmp"));
     }
 
     static QColor colourOf(int index) { return QColor(index % 256, index / 256, 77); }

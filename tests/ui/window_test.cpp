@@ -333,7 +333,7 @@ void WindowTest::pauseKeepsEventsFlowingWithoutSpinning()
     const auto sleeping = connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [&] { ++blocked; });
     QElapsedTimer wall;
     wall.start();
-    m_window->pause(300);
+    m_window->services().pause(300);
     const qint64 elapsed = wall.elapsed();
     disconnect(awake);
     disconnect(sleeping);
