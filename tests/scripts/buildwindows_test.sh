@@ -9,8 +9,9 @@ top=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 repo=$work/repo
-mkdir -p "$repo/scripts/lib" "$work/bin"
+mkdir -p "$repo/scripts/lib" "$repo/cmake" "$work/bin"
 cp "$top/scripts/build-windows.sh" "$repo/scripts/"
+cp "$top/cmake/mingw-w64-x86_64.cmake" "$repo/cmake/"
 cp "$top/scripts/lib/mingw.sh" "$top/scripts/lib/sudo-caller.sh" "$repo/scripts/lib/"
 echo 'project(Lecture VERSION 1.0.0 LANGUAGES CXX)' >"$repo/CMakeLists.txt"
 
@@ -68,7 +69,7 @@ someone's folder is refused and kept|mkdir -p $W/opt/qt-win/bin; echo mine >$W/o
 an empty folder of someone's is refused|mkdir -p $W/opt/empty|LECTURE_WIN_QT=$W/opt/empty|1|left as it is|[ -d $W/opt/empty ] && [ ! -e $W/opt/empty/.lecture-qt-building ]
 a file of that name is refused|mkdir -p $W/opt; echo mine >$W/opt/qt|LECTURE_WIN_QT=$W/opt/qt|1|holds no Qt built by this script|[ "$(cat $W/opt/qt)" = mine ]
 a link to someone's folder is refused|mkdir -p $W/opt/real; echo mine >$W/opt/real/keep.txt; mkdir -p $W/opt/real/x; ln -s real $W/opt/link; touch $W/opt/real/.lecture-qt-building|LECTURE_WIN_QT=$W/opt/link|1|holds no Qt built by this script|[ -f $W/opt/real/keep.txt ] && [ -L $W/opt/link ]
-a Qt this script began is emptied, its build resumed|mkdir -p $W/src $W/q/bin $CACHE/qt6-mingw-6.4.2-build; touch $W/src/CMakeLists.txt $W/q/.lecture-qt-building $W/q/bin/half.dll $CACHE/qt6-mingw-6.4.2-build/done.obj|LECTURE_WIN_QT=$W/q|0|Building Qt 6.4.2|[ -f $W/q/.lecture-qt-built ] && [ ! -e $W/q/bin/half.dll ] && [ -f $W/q/bin/Qt6Core.dll ] && grep -q done.obj $W/state/built-from
+a Qt this script began is emptied, its build resumed|mkdir -p $W/src $W/q/bin $CACHE/qt6-mingw-6.4.2-build; touch $W/src/CMakeLists.txt $W/q/.lecture-qt-building $W/q/bin/half.dll $CACHE/qt6-mingw-6.4.2-build/done.obj|LECTURE_WIN_QT=$W/q|0|Building Qt 6.4.2|[ -f $W/q/.lecture-qt-built ] && [ ! -e $W/q/bin/half.dll ] && [ -f $W/q/bin/Qt6Core.dll ] && grep -q done.obj $W/state/built-from && grep -q "TOOLCHAIN_FILE=$CACHE/mingw-w64-x86_64.cmake" $W/state/log && cmp -s $CACHE/mingw-w64-x86_64.cmake $top/cmake/mingw-w64-x86_64.cmake
 a Qt built earlier is used as it is|mkdir -p $W/q; touch $W/q/.lecture-qt-built $W/q/mine|LECTURE_WIN_QT=$W/q|0|built earlier|[ -f $W/q/mine ] && ! grep -q cmake $W/state/log 2>/dev/null
 a new folder's parent keeps its owner|mkdir -p $W/src $W/opt; touch $W/src/CMakeLists.txt|LECTURE_WIN_QT=$W/opt/qt-win FAKE_ID=1000|0|Building Qt 6.4.2|[ "$(stat -c %u $W/opt)" = "$(stat -c %u $W)" ] && [ -f $W/opt/qt-win/.lecture-qt-built ]
 a source folder that is none is refused|mkdir -p $W/src; echo mine >$W/src/notes.txt||1|is no unpacked qt6-base source|[ "$(cat $W/src/notes.txt)" = mine ] && [ ! -e $CACHE ]
