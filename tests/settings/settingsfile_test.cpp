@@ -411,9 +411,7 @@ void SettingsFileTest::notARegularFileBeepsOnceEachWay()
 // Lowers this process's limit on the size of the files it writes.
 static bool limitFileSize(qint64 limit)
 {
-    struct rlimit rl
-    {
-    };
+    struct rlimit rl = {};
     if (::getrlimit(RLIMIT_FSIZE, &rl) != 0)
         return false;
     rl.rlim_cur = rlim_t(limit);

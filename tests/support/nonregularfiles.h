@@ -54,9 +54,7 @@ inline void make(const QString &path, Kind kind)
 // socket, '-' regular file, '?' anything else or nothing (a loop of links).
 inline char typeOf(const QString &path)
 {
-    struct stat st
-    {
-    };
+    struct stat st = {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return '?';
     return S_ISDIR(st.st_mode)    ? 'd'
