@@ -391,7 +391,7 @@ void SettingsFileTest::notARegularFileBeepsOnceEachWay()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(SettingsFile::kFileName);
-    NonRegularFiles::make(path, kind);
+    QVERIFY(NonRegularFiles::make(path, kind));
     QCOMPARE(typeOf(path), type);
     GameSettings s;
     TurnState t;
