@@ -126,7 +126,8 @@ cp "$program" "$data" "$work/"
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$work/$(basename "$program")" "$work/$(basename "$data")" >/dev/null
 desktop=/usr/share/applications/$ID.desktop
 [ -f "$desktop" ] || fail "menu entry not installed"
-exec_cmd=$(sed -n 's/^Exec=//p' "$desktop")
+# The entry's own command, not its full-screen action's.
+exec_cmd=$(sed -n '/^\[Desktop Entry\]/,/^\[/s/^Exec=//p' "$desktop")
 command -v "$exec_cmd" >/dev/null || fail "Exec command $exec_cmd not on PATH"
 dpkg -L lecture lecture-data | sort > "$work/files-before"
 say "installed $(dpkg-query -W -f='${Package} ${Version} ' lecture lecture-data); menu Exec=$exec_cmd"

@@ -24,9 +24,7 @@ bool openForReading(QFile &file, const QString &path)
     while (fd < 0 && errno == EINTR);
     if (fd < 0)
         return false;
-    struct stat st
-    {
-    };
+    struct stat st = {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return false;
@@ -53,9 +51,7 @@ bool cannotHoldFile(const QString &path)
 #ifdef Q_OS_UNIX
     // One stat() through the links tells both: the type at their end, and a
     // loop, which QFileInfo reports as a missing file.
-    struct stat st
-    {
-    };
+    struct stat st = {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return errno == ELOOP;
     return !S_ISREG(st.st_mode);

@@ -21,27 +21,27 @@ namespace {
 
 enum class Kind { Regular, Empty, Missing, Folder, Fifo, Socket, CharDevice, LinkToFifo, DanglingLink, LinkLoop };
 
+// The path of `kind` made in `dir`, or an empty string if it could not be made.
 QString make(const QTemporaryDir &dir, Kind kind)
 {
     QString path = dir.filePath(QStringLiteral("target"));
+    const auto made = [&path](NonRegularFiles::Kind k) { return NonRegularFiles::make(path, k) ? path : QString(); };
     switch (kind) {
     case Kind::Regular: {
         QFile f(path);
-        if (f.open(QIODevice::WriteOnly))
-            f.write("112401");
-        break;
+        return f.open(QIODevice::WriteOnly) && f.write("112401") == 6 ? path : QString();
     }
-    case Kind::Empty: QFile(path).open(QIODevice::WriteOnly); break;
-    case Kind::Missing: break;
+    case Kind::Empty: return QFile(path).open(QIODevice::WriteOnly) ? path : QString();
+    case Kind::Missing: return path;
     case Kind::CharDevice: return QStringLiteral("/dev/zero");
-    case Kind::Folder: NonRegularFiles::make(path, NonRegularFiles::Kind::Folder); break;
-    case Kind::Fifo: NonRegularFiles::make(path, NonRegularFiles::Kind::Fifo); break;
-    case Kind::Socket: NonRegularFiles::make(path, NonRegularFiles::Kind::Socket); break;
-    case Kind::LinkToFifo: NonRegularFiles::make(path, NonRegularFiles::Kind::LinkToFifo); break;
-    case Kind::DanglingLink: NonRegularFiles::make(path, NonRegularFiles::Kind::DanglingLink); break;
-    case Kind::LinkLoop: NonRegularFiles::make(path, NonRegularFiles::Kind::LinkLoop); break;
+    case Kind::Folder: return made(NonRegularFiles::Kind::Folder);
+    case Kind::Fifo: return made(NonRegularFiles::Kind::Fifo);
+    case Kind::Socket: return made(NonRegularFiles::Kind::Socket);
+    case Kind::LinkToFifo: return made(NonRegularFiles::Kind::LinkToFifo);
+    case Kind::DanglingLink: return made(NonRegularFiles::Kind::DanglingLink);
+    case Kind::LinkLoop: return made(NonRegularFiles::Kind::LinkLoop);
     }
-    return path;
+    return {};
 }
 
 } // namespace
@@ -75,6 +75,7 @@ void RegularOnlyTest::opensOnlyRegularFilesWithoutBlocking()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = make(dir, kind);
+    QVERIFY(!path.isEmpty());
 
     // A blocking open on the pipe would hang here and time the test out.
     QFile file;

@@ -391,7 +391,7 @@ void SettingsFileTest::notARegularFileBeepsOnceEachWay()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(SettingsFile::kFileName);
-    NonRegularFiles::make(path, kind);
+    QVERIFY(NonRegularFiles::make(path, kind));
     QCOMPARE(typeOf(path), type);
     GameSettings s;
     TurnState t;
@@ -411,9 +411,7 @@ void SettingsFileTest::notARegularFileBeepsOnceEachWay()
 // Lowers this process's limit on the size of the files it writes.
 static bool limitFileSize(qint64 limit)
 {
-    struct rlimit rl
-    {
-    };
+    struct rlimit rl = {};
     if (::getrlimit(RLIMIT_FSIZE, &rl) != 0)
         return false;
     rl.rlim_cur = rlim_t(limit);

@@ -18,45 +18,47 @@ namespace NonRegularFiles {
 
 enum class Kind { Folder, Fifo, Socket, LinkToFifo, DanglingLink, LinkLoop };
 
-// Makes `kind` at `path`; a link's target goes beside it.
-inline void make(const QString &path, Kind kind)
+// Makes `kind` at `path`; a link's target goes beside it. False when the
+// system refused, so that a test cannot pass on a thing never made.
+[[nodiscard]] inline bool make(const QString &path, Kind kind)
 {
     const QByteArray native = QFile::encodeName(path);
+    const auto beside = [&path](const char *name) {
+        return QFile::encodeName(QFileInfo(path).dir().filePath(QString::fromLatin1(name)));
+    };
     switch (kind) {
-    case Kind::Folder: QDir().mkpath(path); break;
-    case Kind::Fifo: (void)::mkfifo(native.constData(), 0600); break;
+    case Kind::Folder: return QDir().mkpath(path);
+    case Kind::Fifo: return ::mkfifo(native.constData(), 0600) == 0;
     case Kind::Socket: {
         const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        if (s < 0)
+            return false;
         sockaddr_un addr{};
         addr.sun_family = AF_UNIX;
         qstrncpy(addr.sun_path, native.constData(), sizeof addr.sun_path);
-        (void)::bind(s, reinterpret_cast<sockaddr *>(&addr), sizeof addr);
+        const bool bound = ::bind(s, reinterpret_cast<sockaddr *>(&addr), sizeof addr) == 0;
         ::close(s);
-        break;
+        return bound;
     }
     case Kind::LinkToFifo: {
-        const QByteArray fifo = QFile::encodeName(QFileInfo(path).dir().filePath(QStringLiteral("fifo")));
-        (void)::mkfifo(fifo.constData(), 0600);
-        (void)::symlink(fifo.constData(), native.constData());
-        break;
+        const QByteArray fifo = beside("fifo");
+        return ::mkfifo(fifo.constData(), 0600) == 0 && ::symlink(fifo.constData(), native.constData()) == 0;
     }
-    case Kind::DanglingLink: (void)::symlink("nowhere", native.constData()); break;
+    case Kind::DanglingLink: return ::symlink("nowhere", native.constData()) == 0;
     case Kind::LinkLoop: { // a link to "other", which links back
-        const QByteArray other = QFile::encodeName(QFileInfo(path).dir().filePath(QStringLiteral("other")));
-        (void)::symlink(other.constData(), native.constData());
-        (void)::symlink(native.constData(), other.constData());
-        break;
+        const QByteArray other = beside("other");
+        return ::symlink(other.constData(), native.constData()) == 0
+               && ::symlink(native.constData(), other.constData()) == 0;
     }
     }
+    return false;
 }
 
 // The file type seen through any link: 'd' folder, 'p' named pipe, 's'
 // socket, '-' regular file, '?' anything else or nothing (a loop of links).
 inline char typeOf(const QString &path)
 {
-    struct stat st
-    {
-    };
+    struct stat st = {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return '?';
     return S_ISDIR(st.st_mode)    ? 'd'

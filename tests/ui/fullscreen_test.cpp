@@ -173,7 +173,7 @@ void FullScreenTest::makeWindow(const GameFolders &folders)
     m_window = std::make_unique<TCadreGeneral>(TestSets::make(), folders);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    QApplication::setActiveWindow(m_window.get());
+    m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
 

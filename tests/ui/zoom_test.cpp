@@ -236,9 +236,10 @@ void ZoomTest::magnifiedSettingsStillWork()
     TOKBottomDlgParam dialog(m_window->game().settings(), m_window->game().turn(), m_window.get());
     Zoom::apply(&dialog, k);
     dialog.show();
-    // The offscreen platform does not activate it by itself.
-    QApplication::setActiveWindow(&dialog);
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    // The offscreen platform does not activate it by itself, and the dialog
+    // counts as active while its owner is, so wait for the activation itself.
+    dialog.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &dialog);
     const auto clickAt = [&dialog](QPoint pos) {
         QWidget *under = dialog.childAt(pos);
         QVERIFY(under);
