@@ -14,7 +14,9 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -484,8 +486,10 @@ void FullScreenTest::classLock_data()
     QTest::newRow("lock, no own file yet") << true << kClass << QByteArray() << "2 2 3 6" << false;
 }
 
-// A class folder made for the test, found through $XDG_CONFIG_DIRS as the
-// program finds it.
+// A class folder made for the test, where the program finds it: through
+// $XDG_CONFIG_DIRS, or on Windows, which has no such variable, the machine's
+// own (C:\ProgramData\lecture), made for the test and removed after it,
+// never one that is already there.
 void FullScreenTest::classLock()
 {
     QFETCH(bool, lock);
@@ -494,9 +498,17 @@ void FullScreenTest::classLock()
     QFETCH(QString, settings);
     QFETCH(bool, dialogOpens);
 
+#ifdef Q_OS_WIN
+    const QString lecture = QDir(DataPaths::systemConfigDirs().value(0)).filePath(QStringLiteral("lecture"));
+    if (QFileInfo::exists(lecture))
+        QSKIP("this machine has a class folder of its own");
+#else
     QTemporaryDir root;
     const QString lecture = root.filePath(QStringLiteral("etc/xdg/lecture"));
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(root.filePath(QStringLiteral("etc/xdg"))));
+#endif
     QVERIFY(QDir().mkpath(lecture));
+    const auto removeClass = qScopeGuard([&] { QDir(lecture).removeRecursively(); });
     if (lock)
         QVERIFY(TestFiles::write(lecture + QStringLiteral("/verrou"), ""));
     if (!classFile.isEmpty())
@@ -504,7 +516,6 @@ void FullScreenTest::classLock()
     const QString ownFile = QDir::current().filePath(QStringLiteral("imolectu.dat"));
     if (!own.isEmpty())
         QVERIFY(TestFiles::write(ownFile, own));
-    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(root.filePath(QStringLiteral("etc/xdg"))));
 
     makeWindow(DataPaths::forThisRun());
     const GameSettings &s = m_window->game().settings();
