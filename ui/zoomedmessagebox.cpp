@@ -19,8 +19,9 @@ bool ZoomedMessageBox::event(QEvent *event)
 {
     // Once magnified, the box's layout has lost its widgets to the zoom's
     // page: QMessageBox would size the box again from the empty layout.
+    // So QMessageBox is passed over on purpose.
     if (event->type() == QEvent::LayoutRequest && Zoom::factor(this) > 1)
-        return QDialog::event(event);
+        return QDialog::event(event); // NOLINT(bugprone-parent-virtual-call)
     return QMessageBox::event(event);
 }
 
